@@ -1,0 +1,75 @@
+#include "CliCommon.h"
+
+#include <iostream>
+
+namespace quorvex::cli {
+
+std::unique_ptr<CQuorvexDoc> OpenImage(const std::string& path)
+{
+    auto doc = std::make_unique<CQuorvexDoc>();
+    const OpenResult r = doc->OnOpenDocument(path);
+    if (!r.ok) {
+        std::cerr << r.error << "\n";
+        return nullptr;
+    }
+    if (!r.warning.empty())
+        std::cerr << r.warning;
+    return doc;
+}
+
+std::unique_ptr<CQuorvexDoc> OpenKnownImage(const std::string& path)
+{
+    auto doc = OpenImage(path);
+    if (doc && !doc->Rom().IsKnown()) {
+        std::cerr << "Unkown type: \"" << doc->Rom().internalName << "\" is not a known release of the game.\n";
+        return nullptr;
+    }
+    return doc;
+}
+
+bool SaveImage(CQuorvexDoc& doc)
+{
+    const SaveResult r = doc.OnSaveDocument(doc.Rom().path);
+    if (!r.ok) {
+        std::cerr << r.error << "\n";
+        return false;
+    }
+    return true;
+}
+
+bool ParseNumber(const std::string& text, long& value)
+{
+    if (text.empty())
+        return false;
+    try {
+        size_t used = 0;
+        if (text.rfind("0x", 0) == 0 || text.rfind("0X", 0) == 0)
+            value = std::stol(text.substr(2), &used, 16), used += 2;
+        else if (text[0] == '$')
+            value = std::stol(text.substr(1), &used, 16), used += 1;
+        else
+            value = std::stol(text, &used, 10);
+        return used == text.size();
+    } catch (...) {
+        return false;
+    }
+}
+
+bool ParseHex(const std::string& text, unsigned long& value)
+{
+    std::string t = text;
+    if (t.rfind("0x", 0) == 0 || t.rfind("0X", 0) == 0)
+        t = t.substr(2);
+    else if (!t.empty() && t[0] == '$')
+        t = t.substr(1);
+    if (t.empty() || t.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
+        return false;
+    try {
+        value = std::stoul(t, nullptr, 16);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+} // namespace quorvex::cli

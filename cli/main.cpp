@@ -1,0 +1,61 @@
+#include "CliRegistry.h"
+
+#include <algorithm>
+#include <iostream>
+
+namespace quorvex::cli {
+
+std::vector<CliVerbInfo>& VerbRegistry()
+{
+    static std::vector<CliVerbInfo> verbs;
+    return verbs;
+}
+
+int UsageError(const std::string& usage)
+{
+    std::cerr << "usage: quorvex-cli " << usage << "\n";
+    return 2;
+}
+
+} // namespace quorvex::cli
+
+namespace {
+
+void PrintHelp(std::ostream& out)
+{
+    auto verbs = quorvex::cli::VerbRegistry();
+    std::sort(verbs.begin(), verbs.end(), [](const auto& a, const auto& b) { return a.usage < b.usage; });
+    out << "Quorvex command-line tool\n\nusage: quorvex-cli VERB [ARGS...]\n\n";
+    for (const auto& v : verbs)
+        out << "  " << v.usage << "\n      " << v.summary << "\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        PrintHelp(std::cerr);
+        return 2;
+    }
+    const std::string verb = argv[1];
+    if (verb == "help" || verb == "--help" || verb == "-h") {
+        PrintHelp(std::cout);
+        return 0;
+    }
+    // A verb is one word ("info") or two ("render monster", "export dialog"),
+    // so owners of one family of verbs can live in separate files. The
+    // two-word form wins; the verb's function gets what follows its name.
+    if (argc >= 3) {
+        const std::string two = verb + " " + argv[2];
+        for (const auto& v : quorvex::cli::VerbRegistry())
+            if (v.name == two)
+                return v.run(std::vector<std::string>(argv + 3, argv + argc));
+    }
+    std::vector<std::string> args(argv + 2, argv + argc);
+    for (const auto& v : quorvex::cli::VerbRegistry())
+        if (v.name == verb)
+            return v.run(args);
+    std::cerr << "quorvex-cli: unknown verb '" << verb << "' (try 'quorvex-cli help')\n";
+    return 2;
+}

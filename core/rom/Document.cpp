@@ -1,0 +1,129 @@
+#include "rom/Document.h"
+
+#include "rom/PatchDetect.h"
+
+namespace quorvex {
+
+CQuorvexDoc::CQuorvexDoc() : m_rom(std::make_unique<RomData>()) { ResetRomData(*m_rom); }
+
+OpenResult CQuorvexDoc::OnOpenDocument(const std::string& path)
+{
+    OpenResult result;
+    ImageFile f;
+    switch (f.Open(path)) {
+    case ImageFile::OpenStatus::ReadOnly:
+        result.error = kReadOnlyMessage;
+        return result;
+    case ImageFile::OpenStatus::Error:
+        result.error = f.ErrorText();
+        return result;
+    case ImageFile::OpenStatus::Ok:
+        break;
+    }
+    RomData& rd = *m_rom;
+    ResetRomData(rd);
+    IdentifyImage(f, rd, path);
+    EvaluateImageSize(f.Length(), rd);
+    LoadMapGfxPointers(f, rd);
+    DetectPatches(f, rd);
+    if (rd.IsKnown())
+        result.warning = LoadGameTables(f, rd);
+    f.Close();
+    m_modified = false;
+    result.ok = true;
+    return result;
+}
+
+SaveResult CQuorvexDoc::OnSaveDocument(const std::string& path)
+{
+    SaveResult result;
+    RomData& rd = *m_rom;
+    ImageFile f;
+    switch (f.Open(path)) {
+    case ImageFile::OpenStatus::ReadOnly:
+        result.error = kReadOnlyMessage;
+        return result;
+    case ImageFile::OpenStatus::Error:
+        result.error = f.ErrorText();
+        return result;
+    case ImageFile::OpenStatus::Ok:
+        break;
+    }
+    f.SetHeaderless(rd.IsHeaderless());
+    if (rd.IsKnown())
+        StoreGameTables(f, rd);
+    f.Close();
+    if (f.Failed()) {
+        result.error = f.ErrorText();
+        return result;
+    }
+    m_modified = false;
+    result.ok = true;
+    return result;
+}
+
+std::string LoadGameTables(ImageFile& f, RomData& rd)
+{
+    LoadFormations(f, rd);         // 9.1
+    LoadMonsterPalettes(f, rd);    // 9.2
+    LoadGraphics(f, rd);           // 9.3
+    LoadMonsterNames(f, rd);       // 9.4
+    LoadMonsters(f, rd);           // 9.5
+    LoadBattleTexts(f, rd);
+    std::string warning = LoadBattleScripts(f, rd); // 9.6
+    LoadItemNames(f, rd);          // 9.7
+    LoadItems(f, rd);
+    LoadItemDescriptions(f, rd);
+    LoadBattleAnimations(f, rd);   // 9.8
+    LoadMorphPacks(f, rd);         // 9.9
+    LoadActorNames(f, rd);         // 9.10
+    LoadActors(f, rd);
+    LoadColosseum(f, rd);          // 9.11
+    LoadMagicNames(f, rd);         // 9.12
+    LoadMonsterExtras(f, rd);      // 9.13
+    LoadPacksAndZones(f, rd);      // 9.14
+    LoadEncounterTables(f, rd);    // 9.15
+    LoadSpells(f, rd);             // 9.16
+    LoadSpellAnimations(f, rd);    // 9.17
+    LoadBattleBackgrounds(f, rd);  // 9.19
+    LoadSoundSamples(f, rd);       // 9.20
+    LoadDialogue(f, rd);           // 9.21
+    LoadWorldMaps(f, rd);          // 9.22
+    LoadSpecialAttackNames(f, rd); // 9.23
+    LoadBattleEditorData(f, rd);   // 9.24
+    return warning;
+}
+
+void StoreGameTables(ImageFile& f, RomData& rd)
+{
+    StoreFormations(f, rd);
+    StoreMonsterPalettes(f, rd);
+    StoreGraphics(f, rd);
+    StoreMonsterNames(f, rd);
+    StoreMonsters(f, rd);
+    StoreBattleTexts(f, rd);
+    StoreBattleScripts(f, rd);
+    StoreItemNames(f, rd);
+    StoreItems(f, rd);
+    StoreItemDescriptions(f, rd);
+    StoreBattleAnimations(f, rd);
+    StoreMorphPacks(f, rd);
+    StoreActorNames(f, rd);
+    StoreActors(f, rd);
+    StoreColosseum(f, rd);
+    StoreMagicNames(f, rd);
+    StoreMonsterExtras(f, rd);
+    StorePacksAndZones(f, rd);
+    StoreEncounterTables(f, rd);
+    StoreSpells(f, rd);
+    StoreSpellAnimations(f, rd);
+    StoreBattleBackgrounds(f, rd);
+    StoreSoundSamples(f, rd);
+    StoreDialogue(f, rd);
+    StoreWorldMaps(f, rd);
+    StoreMapGfxPointers(f, rd);
+    StoreSpecialAttackNames(f, rd);
+    StoreBattleEditorData(f, rd);
+}
+
+} // namespace quorvex

@@ -1,0 +1,53 @@
+#pragma once
+// The document: one open image. It opens the file only to load or save and
+// keeps every game table in its RomData; editors change RomData and mark
+// the document modified, and only Save writes the file.
+#include <memory>
+#include <string>
+
+#include "rom/RomData.h"
+
+namespace quorvex {
+
+struct OpenResult {
+    bool ok = false;
+    std::string error;   // shown as an error when the open failed
+    std::string warning; // shown as a warning after a successful open (battle-script patches)
+};
+
+struct SaveResult {
+    bool ok = false;
+    std::string error;
+};
+
+constexpr const char* kReadOnlyMessage = "The file has the read-only attribute, Quorvex can't work with it";
+
+class CQuorvexDoc {
+public:
+    CQuorvexDoc();
+
+    OpenResult OnOpenDocument(const std::string& path);
+    // Writes every table back into the image file at `path`. A file that
+    // cannot be opened for writing is reported and nothing is written; the
+    // document then stays modified. An image of unknown release has no
+    // tables loaded, so nothing is written to it.
+    SaveResult OnSaveDocument(const std::string& path);
+
+    bool IsModified() const { return m_modified; }
+    void SetModifiedFlag(bool modified = true) { m_modified = modified; }
+
+    RomData& Rom() { return *m_rom; }
+    const RomData& Rom() const { return *m_rom; }
+
+private:
+    std::unique_ptr<RomData> m_rom; // large: kept off the stack
+    bool m_modified = false;
+};
+
+// The load and store sequences over an open file (the tables of a known
+// release, in the game's fixed order). Load returns the battle-script
+// patch warning, if any.
+std::string LoadGameTables(ImageFile& f, RomData& rd);
+void StoreGameTables(ImageFile& f, RomData& rd);
+
+} // namespace quorvex

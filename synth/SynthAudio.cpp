@@ -1,0 +1,8 @@
+// Instrument samples of the synthetic image.
+#include "SynthImage.h"
+
+namespace quorvex::synth {
+
+void FillAudio(SynthImage&) {}
+
+} // namespace quorvex::synth

@@ -1,0 +1,109 @@
+#include "SyntheticImage.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "SynthImage.h"
+
+namespace quorvex::synth {
+
+void SynthImage::Put(uint32_t romOffset, const uint8_t* bytes, size_t n)
+{
+    if (!Holds(romOffset, n))
+        return; // a table of the expanded section in an image that has none
+    std::memcpy(rom.data() + romOffset, bytes, n);
+}
+void SynthImage::Put(uint32_t romOffset, const std::vector<uint8_t>& bytes) { Put(romOffset, bytes.data(), bytes.size()); }
+void SynthImage::Fill(uint32_t romOffset, size_t n, uint8_t value)
+{
+    if (Holds(romOffset, n))
+        std::memset(rom.data() + romOffset, value, n);
+}
+void SynthImage::Put16(uint32_t romOffset, uint16_t v)
+{
+    const uint8_t b[2] = {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8)};
+    Put(romOffset, b, 2);
+}
+void SynthImage::Put24(uint32_t romOffset, uint32_t v)
+{
+    const uint8_t b[3] = {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v >> 16)};
+    Put(romOffset, b, 3);
+}
+
+std::vector<uint8_t> BuildSyntheticImage(const SynthOptions& opts)
+{
+    const size_t romSize = static_cast<size_t>(opts.mbit) * 0x20000;
+    SynthImage img(romSize, opts);
+    // Every byte the program does not model still holds something, so that
+    // a save that touches it shows.
+    for (size_t i = 0; i < romSize; i += 4) {
+        const uint32_t r = img.rng.Next();
+        std::memcpy(img.rom.data() + i, &r, 4);
+    }
+    FillGameData(img);
+    FillBattleScripts(img);
+    FillNames(img);
+    FillText(img);
+    FillGraphics(img);
+    FillAudio(img);
+    FillWorldMaps(img);
+    FillCodeAndHeader(img);
+
+    std::vector<uint8_t> file;
+    file.reserve(romSize + 0x200 + static_cast<size_t>(opts.extraBytes));
+    if (opts.headered) {
+        // A copier header: never read, never written.
+        for (int i = 0; i < 0x200; ++i)
+            file.push_back(static_cast<uint8_t>(i == 0 ? opts.mbit * 4 : (i * 7 + 3) & 0xFF));
+    }
+    file.insert(file.end(), img.rom.begin(), img.rom.end());
+    for (int64_t i = 0; i < opts.extraBytes; ++i)
+        file.push_back(static_cast<uint8_t>(i));
+    return file;
+}
+
+std::vector<Variant> AllVariants()
+{
+    std::vector<Variant> v;
+    auto add = [&](const std::string& name, auto tweak) {
+        SynthOptions o;
+        tweak(o);
+        v.push_back({name, o});
+    };
+    add("us10-headerless", [](SynthOptions&) {});
+    add("us10-headered", [](SynthOptions& o) { o.headered = true; });
+    add("us11", [](SynthOptions& o) { o.version = 1; });
+    add("us11-headered", [](SynthOptions& o) { o.version = 1; o.headered = true; });
+    add("jp", [](SynthOptions& o) { o.romType = 2; });
+    add("jp-headered", [](SynthOptions& o) { o.romType = 2; o.headered = true; });
+    add("us-28", [](SynthOptions& o) { o.mbit = 28; });
+    add("us-32-headered", [](SynthOptions& o) { o.mbit = 32; o.headered = true; });
+    add("odd-size", [](SynthOptions& o) { o.extraBytes = 256; });
+    add("unknown-title", [](SynthOptions& o) { o.title = "SECRET OF EVERMORE"; });
+    add("dialog-ff3edit", [](SynthOptions& o) { o.mbit = 32; o.dialogue = DialogueRoutine::FF3Edit; });
+    add("dialog-unknown", [](SynthOptions& o) { o.mbit = 28; o.dialogue = DialogueRoutine::Unknown; });
+    add("attack-names-a", [](SynthOptions& o) { o.mbit = 28; o.attackNames = AttackNameRoutine::ExpA; });
+    add("attack-names-b", [](SynthOptions& o) { o.mbit = 28; o.attackNames = AttackNameRoutine::ExpB; });
+    add("attack-names-unknown", [](SynthOptions& o) { o.attackNames = AttackNameRoutine::Unknown; });
+    add("scripts-overflow-24", [](SynthOptions& o) { o.scriptLocation = 1; });
+    add("scripts-overflow-28", [](SynthOptions& o) { o.mbit = 28; o.scriptLocation = 1; });
+    add("scripts-bank-f0", [](SynthOptions& o) { o.mbit = 28; o.scriptLocation = 2; });
+    add("scripts-relocated", [](SynthOptions& o) { o.mbit = 32; o.scriptLocation = 3; });
+    add("missing-minimap", [](SynthOptions& o) { o.missingMap = MissingMapBlock::MiniMap; });
+    add("missing-mapdata", [](SynthOptions& o) { o.missingMap = MissingMapBlock::MapData; });
+    add("missing-maptiles", [](SynthOptions& o) { o.missingMap = MissingMapBlock::MapTiles; });
+    add("map-gfx-expanded", [](SynthOptions& o) { o.mbit = 28; o.mapInExpanded = true; });
+    return v;
+}
+
+bool WriteSyntheticImage(const std::string& path, const SynthOptions& opts)
+{
+    const std::vector<uint8_t> bytes = BuildSyntheticImage(opts);
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f)
+        return false;
+    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    return std::fclose(f) == 0 && ok;
+}
+
+} // namespace quorvex::synth
