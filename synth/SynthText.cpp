@@ -1,9 +1,7 @@
-// Name lists and text blocks of the synthetic image.
+// Text blocks, the dual-tile table and the dialogue of the synthetic image.
 #include "SynthImage.h"
 
 namespace quorvex::synth {
-
-void FillNames(SynthImage&) {}
 
 void FillText(SynthImage&) {}
 

@@ -1,0 +1,7 @@
+#include "EditorRegistry.h"
+
+std::map<EditorCommand, EditorLauncher>& EditorRegistry()
+{
+    static std::map<EditorCommand, EditorLauncher> registry;
+    return registry;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The editor commands of the main toolbar. Each editor registers how it is
+// opened from its own source file:
+//
+//   static const EditorRegistration kReg{EditorCommand::DialogEditor, RunDialogEditor};
+//
+// A command with no registration stays on the toolbar, disabled.
+#include <functional>
+#include <map>
+
+class QWidget;
+namespace quorvex {
+class CQuorvexDoc;
+}
+
+enum class EditorCommand {
+    MonsterEditor,
+    ItemEditor,
+    ColosseumEditor,
+    FormationEditor,
+    BattleEditor,
+    SoundEditor,
+    ActorEditor,
+    SpellEditor,
+    DialogEditor,
+    TileEditor,
+};
+
+// Opens the editor modally over `parent` on the open document. The editor
+// marks the document modified itself when the user confirms with OK.
+using EditorLauncher = std::function<void(QWidget* parent, quorvex::CQuorvexDoc& doc)>;
+
+std::map<EditorCommand, EditorLauncher>& EditorRegistry();
+
+struct EditorRegistration {
+    EditorRegistration(EditorCommand command, EditorLauncher launcher)
+    {
+        EditorRegistry()[command] = std::move(launcher);
+    }
+};
