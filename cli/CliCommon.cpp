@@ -4,10 +4,10 @@
 
 namespace quorvex::cli {
 
-std::unique_ptr<CQuorvexDoc> OpenImage(const std::string& path)
+std::unique_ptr<CQuorvexDoc> OpenImage(const std::string& path, bool readOnlyOk)
 {
     auto doc = std::make_unique<CQuorvexDoc>();
-    const OpenResult r = doc->OnOpenDocument(path);
+    const OpenResult r = doc->OnOpenDocument(path, readOnlyOk);
     if (!r.ok) {
         std::cerr << r.error << "\n";
         return nullptr;
@@ -17,9 +17,9 @@ std::unique_ptr<CQuorvexDoc> OpenImage(const std::string& path)
     return doc;
 }
 
-std::unique_ptr<CQuorvexDoc> OpenKnownImage(const std::string& path)
+std::unique_ptr<CQuorvexDoc> OpenKnownImage(const std::string& path, bool readOnlyOk)
 {
-    auto doc = OpenImage(path);
+    auto doc = OpenImage(path, readOnlyOk);
     if (doc && !doc->Rom().IsKnown()) {
         std::cerr << "Unkown type: \"" << doc->Rom().internalName << "\" is not a known release of the game.\n";
         return nullptr;
@@ -35,6 +35,34 @@ bool SaveImage(CQuorvexDoc& doc)
         return false;
     }
     return true;
+}
+
+bool TakeOption(std::vector<std::string>& args, const std::string& name, std::string& value, bool* missing)
+{
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != name)
+            continue;
+        if (i + 1 >= args.size()) {
+            if (missing)
+                *missing = true;
+            args.erase(args.begin() + static_cast<long>(i));
+            return false;
+        }
+        value = args[i + 1];
+        args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
+        return true;
+    }
+    return false;
+}
+
+bool TakeFlag(std::vector<std::string>& args, const std::string& name)
+{
+    for (size_t i = 0; i < args.size(); ++i)
+        if (args[i] == name) {
+            args.erase(args.begin() + static_cast<long>(i));
+            return true;
+        }
+    return false;
 }
 
 bool ParseNumber(const std::string& text, long& value)

@@ -14,7 +14,7 @@ int RunInfo(const std::vector<std::string>& args)
 {
     if (args.size() != 1)
         return UsageError("info IMAGE");
-    auto doc = OpenImage(args[0]);
+    auto doc = OpenImage(args[0], true);
     if (!doc)
         return 1;
     std::cout << BuildStatusReport(doc->Rom());
@@ -25,7 +25,7 @@ int RunIdentify(const std::vector<std::string>& args)
 {
     if (args.size() != 1)
         return UsageError("identify IMAGE");
-    auto doc = OpenImage(args[0]);
+    auto doc = OpenImage(args[0], true);
     if (!doc)
         return 1;
     const RomData& rd = doc->Rom();
@@ -49,29 +49,30 @@ int RunSave(const std::vector<std::string>& args)
     return SaveImage(*doc) ? 0 : 1;
 }
 
-int RunExpand(const std::vector<std::string>& args)
+int RunExpand(const std::vector<std::string>& argsIn)
 {
-    if (args.size() < 2 || args.size() > 3)
-        return UsageError("expand IMAGE 28|32 [FILL]");
+    static const char* kUsage = "expand IMAGE 28|32 [--fill HH]";
+    std::vector<std::string> args = argsIn;
+    std::string fillText = "FF";
+    bool missing = false;
+    TakeOption(args, "--fill", fillText, &missing);
+    unsigned long fill = 0;
+    // The fill value is one byte written as at most two hexadecimal digits.
+    if (missing || args.size() != 2 || fillText.size() > 2 || !ParseHex(fillText, fill) ||
+        (args[1] != "28" && args[1] != "32"))
+        return UsageError(kUsage);
     auto doc = OpenImage(args[0]);
     if (!doc)
         return 1;
     RomData& rd = doc->Rom();
-    unsigned long fill = 0xFF;
-    if (args.size() == 3 && (!ParseHex(args[2], fill) || fill > 0xFF))
-        return UsageError("expand IMAGE 28|32 [FILL]");
     uint32_t count = 0;
-    if (args[1] == "28" && rd.imageSize == kImageSize24)
+    if (rd.imageSize == kImageSize24)
+        count = args[1] == "28" ? 0x80000 : 0x100000;
+    else if (rd.imageSize == kImageSize28 && args[1] == "32")
         count = 0x80000;
-    else if (args[1] == "32" && rd.imageSize == kImageSize24)
-        count = 0x100000;
-    else if (args[1] == "32" && rd.imageSize == kImageSize28)
-        count = 0x80000;
-    else if (args[1] != "28" && args[1] != "32")
-        return UsageError("expand IMAGE 28|32 [FILL]");
     if (count == 0) {
-        std::cerr << "Current ROM size: " << ImageSizeText(rd.imageSize) << "Mbit: cannot expand to " << args[1]
-                  << "Mbit.\n";
+        std::cerr << "Current ROM size: " << ImageSizeText(rd.imageSize) << "Mbit: it cannot be expanded to "
+                  << args[1] << "Mbit.\n";
         return 1;
     }
     std::string error;
@@ -83,26 +84,42 @@ int RunExpand(const std::vector<std::string>& args)
     return 0;
 }
 
-int RunDemo(const std::vector<std::string>& args)
+int RunDemo(const std::vector<std::string>& argsIn)
 {
-    if (args.empty() || args.size() > 2)
-        return UsageError("demo OUT.smc [VARIANT]");
+    static const char* kUsage = "demo OUT [--release us|jp] [--size 24|28|32] [--headered] [--variant NAME]";
+    std::vector<std::string> args = argsIn;
     synth::SynthOptions opts;
-    if (args.size() == 2) {
+    std::string value;
+    bool missing = false;
+    if (TakeOption(args, "--variant", value, &missing)) {
         bool found = false;
         for (const auto& v : synth::AllVariants())
-            if (v.name == args[1]) {
+            if (v.name == value) {
                 opts = v.options;
                 found = true;
             }
         if (!found) {
-            std::cerr << "Unknown variant '" << args[1] << "'. Variants:";
+            std::cerr << "Unknown variant '" << value << "'. Variants:";
             for (const auto& v : synth::AllVariants())
                 std::cerr << " " << v.name;
             std::cerr << "\n";
             return 2;
         }
     }
+    if (TakeOption(args, "--release", value, &missing)) {
+        if (value != "us" && value != "jp")
+            return UsageError(kUsage);
+        opts.romType = value == "jp" ? 2 : 1;
+    }
+    if (TakeOption(args, "--size", value, &missing)) {
+        if (value != "24" && value != "28" && value != "32")
+            return UsageError(kUsage);
+        opts.mbit = std::stoi(value);
+    }
+    if (TakeFlag(args, "--headered"))
+        opts.headered = true;
+    if (missing || args.size() != 1)
+        return UsageError(kUsage);
     if (!synth::WriteSyntheticImage(args[0], opts)) {
         std::cerr << "Can't create file!!\n";
         return 1;
@@ -115,9 +132,10 @@ const CliVerb kInfo{"info", "info IMAGE", "print the status report of the image"
 const CliVerb kIdentify{"identify", "identify IMAGE", "print the image's title, release, version, size and flags",
                         RunIdentify};
 const CliVerb kSave{"save", "save IMAGE", "open the image and save it back through every table", RunSave};
-const CliVerb kExpand{"expand", "expand IMAGE 28|32 [FILL]",
+const CliVerb kExpand{"expand", "expand IMAGE 28|32 [--fill HH]",
                       "append space to the image (fill byte in hexadecimal, default FF)", RunExpand};
-const CliVerb kDemo{"demo", "demo OUT.smc [VARIANT]", "write the synthetic demonstration image", RunDemo};
+const CliVerb kDemo{"demo", "demo OUT [--release us|jp] [--size 24|28|32] [--headered] [--variant NAME]",
+                    "write the synthetic demonstration image (or one of the test variants)", RunDemo};
 
 } // namespace
 

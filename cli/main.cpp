@@ -46,16 +46,24 @@ int main(int argc, char** argv)
     // A verb is one word ("info") or two ("render monster", "export dialog"),
     // so owners of one family of verbs can live in separate files. The
     // two-word form wins; the verb's function gets what follows its name.
+    auto run = [](const quorvex::cli::CliVerbInfo& v, std::vector<std::string> args) {
+        // "--help" anywhere after a verb shows that verb's usage.
+        for (const auto& a : args)
+            if (a == "--help" || a == "-h") {
+                std::cout << "usage: quorvex-cli " << v.usage << "\n" << v.summary << "\n";
+                return 0;
+            }
+        return v.run(args);
+    };
     if (argc >= 3) {
         const std::string two = verb + " " + argv[2];
         for (const auto& v : quorvex::cli::VerbRegistry())
             if (v.name == two)
-                return v.run(std::vector<std::string>(argv + 3, argv + argc));
+                return run(v, std::vector<std::string>(argv + 3, argv + argc));
     }
-    std::vector<std::string> args(argv + 2, argv + argc);
     for (const auto& v : quorvex::cli::VerbRegistry())
         if (v.name == verb)
-            return v.run(args);
+            return run(v, std::vector<std::string>(argv + 2, argv + argc));
     std::cerr << "quorvex-cli: unknown verb '" << verb << "' (try 'quorvex-cli help')\n";
     return 2;
 }

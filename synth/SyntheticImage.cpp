@@ -78,7 +78,7 @@ std::vector<Variant> AllVariants()
     add("jp-headered", [](SynthOptions& o) { o.romType = 2; o.headered = true; });
     add("us-28", [](SynthOptions& o) { o.mbit = 28; });
     add("us-32-headered", [](SynthOptions& o) { o.mbit = 32; o.headered = true; });
-    add("odd-size", [](SynthOptions& o) { o.extraBytes = 256; });
+    add("odd-size", [](SynthOptions& o) { o.headered = true; o.extraBytes = 256; });
     add("unknown-title", [](SynthOptions& o) { o.title = "SECRET OF EVERMORE"; });
     add("dialog-ff3edit", [](SynthOptions& o) { o.mbit = 32; o.dialogue = DialogueRoutine::FF3Edit; });
     add("dialog-unknown", [](SynthOptions& o) { o.mbit = 28; o.dialogue = DialogueRoutine::Unknown; });

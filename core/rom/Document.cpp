@@ -1,16 +1,22 @@
 #include "rom/Document.h"
 
+#include <cerrno>
+
 #include "rom/PatchDetect.h"
+#include "rom/SafeReplace.h"
 
 namespace quorvex {
 
 CQuorvexDoc::CQuorvexDoc() : m_rom(std::make_unique<RomData>()) { ResetRomData(*m_rom); }
 
-OpenResult CQuorvexDoc::OnOpenDocument(const std::string& path)
+OpenResult CQuorvexDoc::OnOpenDocument(const std::string& path, bool readOnlyOk)
 {
     OpenResult result;
     ImageFile f;
-    switch (f.Open(path)) {
+    ImageFile::OpenStatus status = f.Open(path);
+    if (status == ImageFile::OpenStatus::ReadOnly && readOnlyOk)
+        status = f.OpenForReading(path);
+    switch (status) {
     case ImageFile::OpenStatus::ReadOnly:
         result.error = kReadOnlyMessage;
         return result;
@@ -38,23 +44,44 @@ SaveResult CQuorvexDoc::OnSaveDocument(const std::string& path)
 {
     SaveResult result;
     RomData& rd = *m_rom;
+    {
+        // Refuse early, before any copy is made, when the file may not be written.
+        ImageFile probe;
+        switch (probe.Open(path)) {
+        case ImageFile::OpenStatus::ReadOnly:
+            result.error = kReadOnlyMessage;
+            return result;
+        case ImageFile::OpenStatus::Error:
+            result.error = probe.ErrorText();
+            return result;
+        case ImageFile::OpenStatus::Ok:
+            break;
+        }
+    }
+    if (!rd.IsKnown()) {
+        m_modified = false;
+        result.ok = true;
+        return result;
+    }
+    SafeReplace replace(path);
+    if (!replace.Begin()) {
+        result.error = replace.ErrorText();
+        return result;
+    }
     ImageFile f;
-    switch (f.Open(path)) {
-    case ImageFile::OpenStatus::ReadOnly:
-        result.error = kReadOnlyMessage;
-        return result;
-    case ImageFile::OpenStatus::Error:
-        result.error = f.ErrorText();
-        return result;
-    case ImageFile::OpenStatus::Ok:
-        break;
+    if (f.Open(replace.TempPath()) != ImageFile::OpenStatus::Ok) {
+        result.error = f.Failed() ? f.ErrorText() : FileErrorText(replace.TempPath(), EACCES);
+        return result; // the copy is removed by SafeReplace
     }
     f.SetHeaderless(rd.IsHeaderless());
-    if (rd.IsKnown())
-        StoreGameTables(f, rd);
+    StoreGameTables(f, rd);
     f.Close();
     if (f.Failed()) {
         result.error = f.ErrorText();
+        return result;
+    }
+    if (!replace.Commit()) {
+        result.error = replace.ErrorText();
         return result;
     }
     m_modified = false;

@@ -26,11 +26,14 @@ class CQuorvexDoc {
 public:
     CQuorvexDoc();
 
-    OpenResult OnOpenDocument(const std::string& path);
-    // Writes every table back into the image file at `path`. A file that
-    // cannot be opened for writing is reported and nothing is written; the
-    // document then stays modified. An image of unknown release has no
-    // tables loaded, so nothing is written to it.
+    // Opens and loads the image. The editor refuses a file it may not write
+    // (kReadOnlyMessage); tools that only read pass readOnlyOk.
+    OpenResult OnOpenDocument(const std::string& path, bool readOnlyOk = false);
+    // Writes every table back into the image file at `path`. The tables go
+    // into a copy of the file in the same folder, which replaces the
+    // original only when every write succeeded; any failure leaves the
+    // original untouched, is reported, and the document stays modified. An
+    // image of unknown release has no tables loaded: nothing is written.
     SaveResult OnSaveDocument(const std::string& path);
 
     bool IsModified() const { return m_modified; }

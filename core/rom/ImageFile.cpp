@@ -13,6 +13,12 @@ std::string FileErrorText(const std::string& path, int err)
     return "Cannot access the file \"" + path + "\": " + std::strerror(err) + ".";
 }
 
+namespace {
+int g_failWriteIn = -1;
+} // namespace
+
+void ImageFile::InjectWriteFailure(int n) { g_failWriteIn = n; }
+
 ImageFile::~ImageFile() { Close(); }
 
 ImageFile::OpenStatus ImageFile::Open(const std::string& path)
@@ -124,6 +130,10 @@ bool ImageFile::WriteRom(uint32_t romOffset, const uint8_t* src, size_t n)
     const size_t len = static_cast<size_t>(std::min<int64_t>(static_cast<int64_t>(n), m_length - start));
     if (!SeekFile(start))
         return false;
+    if (g_failWriteIn >= 0 && g_failWriteIn-- == 0) {
+        Fail(FileErrorText(m_path, ENOSPC));
+        return false;
+    }
     if (std::fwrite(src, 1, len, m_file) != len) {
         Fail(FileErrorText(m_path, errno));
         return false;

@@ -53,6 +53,10 @@ public:
     // Appends n copies of a byte at the end of the file.
     bool Append(size_t n, uint8_t fill);
 
+    // Tests only: the n-th write from now on (0 = the next) fails as a full
+    // disk would; negative switches the failure off.
+    static void InjectWriteFailure(int n);
+
     // The first I/O failure, as text for the user; empty when none.
     const std::string& ErrorText() const { return m_error; }
     bool Failed() const { return !m_error.empty(); }
