@@ -1,25 +1,70 @@
 #pragma once
 // The game's name lists (monsters, items, spells, espers, attacks, rare
 // items, actors, monster special attacks): fixed-length names in the menu
-// encoding, padded with 0xFF.
+// encoding, padded with 0xFF. The length of one name goes with the list,
+// because it differs by release (and, for special attacks, by patch).
 #include <cstdint>
+#include <string>
+#include <vector>
 
-#include "rom/RawTable.h"
+#include "rom/ImageFile.h"
+#include "rom/PreprocRomData.h"
 
 namespace quorvex {
 
 struct RomData;
 
-struct NameListTables {
-    RawTable monsterNames; // step 9.4
-    RawTable itemNames;    // step 9.7
-    RawTable rareItemNames;
-    RawTable actorNames;   // step 9.10
-    RawTable spellNames;   // step 9.12
-    RawTable esperNames;
-    RawTable attackNames;
-    RawTable specialAttackNames; // step 9.23, at the place patch detection found
+struct NameList {
+    uint32_t romOffset = 0;     // where the names were read from
+    uint32_t nameLen = 0;       // bytes per name
+    uint32_t count = 0;         // names held
+    uint32_t stored = 0;        // names read from the image and written back
+    bool loaded = false;        // false: nothing was read, nothing is written
+    std::vector<uint8_t> bytes; // count * nameLen
+
+    bool Valid(uint32_t index) const { return index < count && nameLen != 0 && bytes.size() >= (index + 1u) * nameLen; }
+    // The name's bytes (empty for an index out of range).
+    std::vector<uint8_t> Get(uint32_t index) const;
+    const uint8_t* Data(uint32_t index) const { return Valid(index) ? bytes.data() + index * nameLen : nullptr; }
+    // Replaces a name: longer input is cut, shorter input padded with 0xFF.
+    // False for an index out of range.
+    bool Set(uint32_t index, const std::vector<uint8_t>& name);
+    // The name in the tag language (menu table of the release).
+    std::wstring Decode(uint32_t index, uint8_t romType) const;
+
+    void Clear();
+    void Load(ImageFile& f, uint32_t offset, uint32_t len, uint32_t entries, uint32_t held = 0);
+    void Store(ImageFile& f) const;
 };
+
+constexpr uint32_t kMonsterNamesRead = 384;
+constexpr uint32_t kMonsterNamesHeld = 512;
+
+struct NameListTables {
+    NameList monsterNames;       // step 9.4: 384 read, 512 held
+    NameList itemNames;          // step 9.7
+    NameList rareItemNames;
+    NameList actorNames;         // step 9.10
+    NameList spellNames;         // step 9.12
+    NameList esperNames;
+    NameList attackNames;
+    NameList specialAttackNames; // step 9.23, at the place patch detection found
+
+    // Name pictures for list controls, drawn on first use.
+    CPreprocRomData preproc;
+};
+
+// The lists the command line and the editors name by a word.
+enum class NameListId { Monster, Item, Spell, Esper, Attack, RareItem, Actor, SpecialAttack };
+// "monster", "item", "spell", "esper", "attack", "rare-item", "actor",
+// "special-attack"; false for any other word.
+bool ParseNameListId(const std::string& word, NameListId& id);
+NameList& GetNameList(RomData& rd, NameListId id);
+const NameList& GetNameList(const RomData& rd, NameListId id);
+
+// Fills monster entries 384-511, which the game does not have: the loader
+// makes them up so that out-of-range references still show something.
+void MakeUpMonsterNames(NameList& list, uint8_t romType);
 
 void LoadMonsterNames(ImageFile& f, RomData& rd);
 void StoreMonsterNames(ImageFile& f, RomData& rd);
