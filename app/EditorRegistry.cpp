@@ -5,3 +5,9 @@ std::map<EditorCommand, EditorLauncher>& EditorRegistry()
     static std::map<EditorCommand, EditorLauncher> registry;
     return registry;
 }
+
+EditorLauncher& ExpandedRomManagerLauncher()
+{
+    static EditorLauncher launcher;
+    return launcher;
+}

@@ -38,3 +38,14 @@ struct EditorRegistration {
         EditorRegistry()[command] = std::move(launcher);
     }
 };
+
+// The "Manage expanded ROM" button of the main view opens the data location
+// manager registered here; without one the button stays disabled.
+EditorLauncher& ExpandedRomManagerLauncher();
+
+struct ExpandedRomManagerRegistration {
+    explicit ExpandedRomManagerRegistration(EditorLauncher launcher)
+    {
+        ExpandedRomManagerLauncher() = std::move(launcher);
+    }
+};

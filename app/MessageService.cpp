@@ -30,6 +30,18 @@ bool MessageService::Question(const QString& text, QWidget* parent)
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
+MessageService::Answer MessageService::QuestionYesNoCancel(const QString& text, QWidget* parent)
+{
+    const auto button =
+        QMessageBox::question(Owner(parent), QStringLiteral("Quorvex"), text,
+                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    switch (button) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+    }
+}
+
 MessageService& MessageService::Instance()
 {
     static MessageService boxes;

@@ -1,10 +1,21 @@
 #include <QApplication>
-#include <QLabel>
+#include <QIcon>
+
+#include "QuorvexApp.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QLabel label("Quorvex");
-    label.show();
-    return app.exec();
+    QApplication::setOrganizationName(QStringLiteral("Orvan Soft"));
+    QApplication::setApplicationName(QStringLiteral("Quorvex"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quorvex.svg")));
+
+    CQuorvexApp quorvex;
+    if (!quorvex.InitInstance(QApplication::arguments())) {
+        quorvex.ExitInstance();
+        return 1;
+    }
+    const int code = QApplication::exec();
+    quorvex.ExitInstance();
+    return code;
 }

@@ -1,0 +1,359 @@
+#include "MainFrame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QIcon>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "AboutDlg.h"
+#include "OptionsDia.h"
+#include "QuorvexApp.h"
+#include "QuorvexDoc.h"
+#include "QuorvexView.h"
+
+namespace {
+
+struct EditorCommandInfo {
+    EditorCommand command;
+    const char* menuText;
+    const char* icon;
+    const char* prompt;
+    const char* tooltip;
+};
+
+// The editor commands in toolbar order, with the status-bar prompt and the
+// tooltip of each.
+const EditorCommandInfo kEditorCommands[] = {
+    {EditorCommand::MonsterEditor, "&Monster Editor...", "monster",
+     "Change monsters' HP, MP, weak points, battle scripts, ect.", "Monster Editor"},
+    {EditorCommand::ItemEditor, "&Item Editor...", "item",
+     "Modify items specs, morph packs patterns (Ragnarok Esper effect) and shops inventory", "Item Editor"},
+    {EditorCommand::ColosseumEditor, "&Colosseum Betting System Editor...", "colosseum",
+     "Change monster fought and rewards for Colosseum battles", "Colosseum Betting System Editor"},
+    {EditorCommand::FormationEditor, "Monsters' &Formation Editor...", "formation", "Edit monsters' formations",
+     "Monsters' Formation Editor"},
+    {EditorCommand::BattleEditor, "&Battle Editor...", "battle", "Edit battle related things", "Battle Editor"},
+    {EditorCommand::SoundEditor, "S&ound/Music Editor...", "sound", "Edit sound clips and other things related to audio",
+     "Sound/Music Editor"},
+    {EditorCommand::ActorEditor, "&Actor Editor...", "actor",
+     "Edit actors startup values (takes effect on first encounter), abilities and evolution", "Actor Editor"},
+    {EditorCommand::SpellEditor, "S&pells/Esper Editor...", "spell",
+     "Configure the way magic and Espers are supposed to act", "Spells/Esper Editor"},
+    {EditorCommand::DialogEditor, "&Dialog Editor...", "dialog", "Edit dialogs and location names", "Dialog Editor"},
+    {EditorCommand::TileEditor, "&Tile Editor...", "tile", "Edit tiles", "Tile Editor"},
+};
+
+QIcon CommandIcon(const char* name) { return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name))); }
+
+QAction* MakeAction(QObject* owner, const QString& text, const char* icon, const QString& prompt, const QString& tip)
+{
+    auto* a = new QAction(CommandIcon(icon), text, owner);
+    a->setStatusTip(prompt);
+    a->setToolTip(tip);
+    return a;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CQuorvexDocument& doc, CRecentFileList& recent, QWidget* parent)
+    : QMainWindow(parent), m_doc(doc), m_recent(recent)
+{
+    setWindowIcon(CommandIcon("quorvex"));
+    setAcceptDrops(true);
+
+    m_view = new CQuorvexView(doc, this);
+    setCentralWidget(m_view);
+
+    CreateActions();
+    CreateMenus();
+
+    m_toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_toolBar->setObjectName(QStringLiteral("mainToolBar"));
+    m_toolBar->setIconSize(QSize(24, 24));
+    m_toolBar->setMovable(false);
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+
+    // The status bar shows the command prompts; "Ready" when there is none.
+    statusBar()->showMessage(QStringLiteral("Ready"));
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& text) {
+        if (text.isEmpty())
+            statusBar()->showMessage(QStringLiteral("Ready"));
+    });
+
+    connect(&m_doc, &CQuorvexDocument::DocumentChanged, this, &CMainFrame::UpdateTitleAndCommands);
+    connect(m_view, &CQuorvexView::ImageChanged, this, &CMainFrame::UpdateTitleAndCommands);
+
+    resize(720, 520);
+    OnInitialUpdate();
+    UpdateRecentFileMenu();
+}
+
+void CMainFrame::CreateActions()
+{
+    m_open = MakeAction(this, QStringLiteral("&Open..."), "open", QStringLiteral("Open an existing document"),
+                        QStringLiteral("Open"));
+    m_open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(m_open, &QAction::triggered, this, &CMainFrame::OnFileOpen);
+
+    m_save = MakeAction(this, QStringLiteral("&Save"), "save", QStringLiteral("Save the active document"),
+                        QStringLiteral("Save"));
+    m_save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(m_save, &QAction::triggered, this, &CMainFrame::OnFileSave);
+
+    m_exit = new QAction(QStringLiteral("E&xit"), this);
+    m_exit->setStatusTip(QStringLiteral("Quit the application; prompts to save documents"));
+    connect(m_exit, &QAction::triggered, this, &QWidget::close);
+
+    m_about = MakeAction(this, QStringLiteral("&About Quorvex..."), "about",
+                         QStringLiteral("Display program information, version number and copyright"),
+                         QStringLiteral("About"));
+    connect(m_about, &QAction::triggered, this, &CMainFrame::OnAppAbout);
+
+    m_options = MakeAction(this, QStringLiteral("&Options..."), "options", QStringLiteral("Quorvex options"),
+                           QStringLiteral("Options"));
+    connect(m_options, &QAction::triggered, this, &CMainFrame::OnOptions);
+
+    for (const EditorCommandInfo& info : kEditorCommands) {
+        QAction* a = MakeAction(this, QString::fromLatin1(info.menuText), info.icon, QString::fromLatin1(info.prompt),
+                                QString::fromLatin1(info.tooltip));
+        const EditorCommand command = info.command;
+        connect(a, &QAction::triggered, this, [this, command] { OnEditor(command); });
+        m_editors.emplace_back(command, a);
+    }
+
+    for (int i = 0; i < CRecentFileList::kSize; ++i) {
+        auto* a = new QAction(this);
+        a->setVisible(false);
+        a->setStatusTip(QStringLiteral("Open this document"));
+        connect(a, &QAction::triggered, this, [this, i] { OpenRecentFile(i); });
+        m_recentActions.push_back(a);
+    }
+}
+
+void CMainFrame::CreateMenus()
+{
+    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    m_fileMenu->addAction(m_open);
+    m_fileMenu->addAction(m_save);
+    m_recentSeparator = m_fileMenu->addSeparator();
+    for (QAction* a : m_recentActions)
+        m_fileMenu->addAction(a);
+    m_fileMenu->addSeparator();
+    m_fileMenu->addAction(m_exit);
+
+    QMenu* editors = menuBar()->addMenu(QStringLiteral("&Editors"));
+    for (const auto& [command, action] : m_editors)
+        editors->addAction(action);
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    tools->addAction(m_options);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(m_about);
+}
+
+QAction* CMainFrame::EditorAction(EditorCommand command) const
+{
+    for (const auto& [c, a] : m_editors)
+        if (c == command)
+            return a;
+    return nullptr;
+}
+
+QList<QAction*> CMainFrame::RecentFileActions() const
+{
+    QList<QAction*> list;
+    for (QAction* a : m_recentActions)
+        if (a->isVisible())
+            list.push_back(a);
+    return list;
+}
+
+QStringList CMainFrame::OpenFilters()
+{
+    return {QStringLiteral("ROM SNES Images (*.smc)"), QStringLiteral("All Files (*.*)")};
+}
+
+void CMainFrame::RebuildToolBar()
+{
+    m_toolBar->clear();
+    m_toolBar->addAction(m_open);
+    m_toolBar->addAction(m_save);
+    m_toolBar->addSeparator();
+    // The editors are offered only for a release whose tables were loaded.
+    if (m_doc.Rom().IsKnown()) {
+        for (const auto& [command, action] : m_editors)
+            m_toolBar->addAction(action);
+        m_toolBar->addSeparator();
+    }
+    m_toolBar->addAction(m_about);
+}
+
+void CMainFrame::OnInitialUpdate()
+{
+    RebuildToolBar();
+    m_view->OnInitialUpdate();
+    UpdateTitleAndCommands();
+}
+
+void CMainFrame::UpdateTitleAndCommands()
+{
+    setWindowTitle(m_doc.Title() + QStringLiteral("[*] - Quorvex"));
+    setWindowModified(m_doc.IsModified());
+    m_save->setEnabled(m_doc.HasImage());
+    const bool known = m_doc.Rom().IsKnown();
+    const auto& registry = EditorRegistry();
+    for (const auto& [command, action] : m_editors) {
+        const auto it = registry.find(command);
+        // An editor not built yet stays visible but cannot be chosen.
+        action->setEnabled(known && it != registry.end() && bool(it->second));
+    }
+}
+
+void CMainFrame::UpdateRecentFileMenu()
+{
+    const QStringList& files = m_recent.Files();
+    for (int i = 0; i < int(m_recentActions.size()); ++i) {
+        QAction* a = m_recentActions[size_t(i)];
+        if (i < files.size()) {
+            const QString shown = fontMetrics().elidedText(QDir::toNativeSeparators(files[i]), Qt::ElideMiddle, 420);
+            const QString number = i + 1 < 10 ? QStringLiteral("&%1").arg(i + 1) : QStringLiteral("1&0");
+            a->setText(number + QLatin1Char(' ') + shown);
+            a->setData(files[i]);
+            a->setVisible(true);
+        } else {
+            a->setVisible(false);
+        }
+    }
+    m_recentSeparator->setVisible(!files.isEmpty());
+}
+
+bool CMainFrame::OpenDocumentFile(const QString& path)
+{
+    if (!m_doc.SaveModified(this))
+        return false;
+    return LoadDocumentFile(path);
+}
+
+bool CMainFrame::LoadDocumentFile(const QString& path)
+{
+    if (!m_doc.OnOpenDocument(path, this)) {
+        UpdateTitleAndCommands();
+        return false;
+    }
+    m_recent.Add(m_doc.PathName());
+    m_recent.Save();
+    UpdateRecentFileMenu();
+    OnInitialUpdate();
+    return true;
+}
+
+void CMainFrame::OpenRecentFile(int index)
+{
+    const QStringList& files = m_recent.Files();
+    if (index < 0 || index >= files.size())
+        return;
+    const QString path = files[index];
+    if (!m_doc.SaveModified(this))
+        return;
+    if (!LoadDocumentFile(path)) {
+        // A file that can no longer be opened leaves the list, as it would
+        // fail the same way next time.
+        m_recent.Remove(path);
+        m_recent.Save();
+        UpdateRecentFileMenu();
+    }
+}
+
+void CMainFrame::OnFileOpen()
+{
+    QFileDialog dialog(this, QStringLiteral("Open"));
+    dialog.setObjectName(QStringLiteral("openDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(OpenFilters());
+    dialog.setDefaultSuffix(QStringLiteral("smc"));
+    if (m_doc.HasImage())
+        dialog.setDirectory(QFileInfo(m_doc.PathName()).absolutePath());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    OpenDocumentFile(dialog.selectedFiles().constFirst());
+}
+
+void CMainFrame::OnFileSave()
+{
+    if (!m_doc.HasImage())
+        return;
+    m_doc.OnSaveDocument(this);
+    UpdateTitleAndCommands();
+}
+
+void CMainFrame::OnAppAbout()
+{
+    CAboutDlg dlg(m_doc.Rom(), this);
+    dlg.exec();
+}
+
+void CMainFrame::OnOptions()
+{
+    COptionsDia dlg(this);
+    dlg.exec();
+}
+
+void CMainFrame::OnEditor(EditorCommand command)
+{
+    if (!m_doc.Rom().IsKnown())
+        return;
+    const auto it = EditorRegistry().find(command);
+    if (it == EditorRegistry().end() || !it->second)
+        return;
+    const EditorLauncher launcher = it->second; // the registry may change while the editor runs
+    launcher(this, m_doc.Core());
+    // The editor may have set the modified flag or changed what the report
+    // shows (patch bits, text fingerprints).
+    m_view->OnInitialUpdate();
+    UpdateTitleAndCommands();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (!m_doc.SaveModified(this)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QMimeData* mime = event->mimeData();
+    if (mime && mime->hasUrls())
+        for (const QUrl& url : mime->urls())
+            if (url.isLocalFile()) {
+                event->acceptProposedAction();
+                return;
+            }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QMimeData* mime = event->mimeData();
+    if (!mime || !mime->hasUrls())
+        return;
+    // One document at a time: the first local file dropped is opened.
+    for (const QUrl& url : mime->urls())
+        if (url.isLocalFile()) {
+            event->acceptProposedAction();
+            activateWindow();
+            OpenDocumentFile(url.toLocalFile());
+            return;
+        }
+}

@@ -1,0 +1,72 @@
+#include "QuorvexDoc.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "MessageService.h"
+
+std::string ToCorePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString FromCoreText(const std::string& text) { return QString::fromLocal8Bit(text.data(), qsizetype(text.size())); }
+
+CQuorvexDocument::CQuorvexDocument(QObject* parent) : QObject(parent) {}
+
+QString CQuorvexDocument::Title() const
+{
+    if (m_path.isEmpty())
+        return QStringLiteral("FF3us");
+    return QFileInfo(m_path).fileName();
+}
+
+void CQuorvexDocument::SetModifiedFlag(bool modified)
+{
+    m_doc.SetModifiedFlag(modified);
+    emit DocumentChanged();
+}
+
+bool CQuorvexDocument::OnOpenDocument(const QString& path, QWidget* parent)
+{
+    const quorvex::OpenResult result = m_doc.OnOpenDocument(ToCorePath(path));
+    if (!result.ok) {
+        // Core refuses before it resets anything, so the image that was open
+        // before is still whole; the windows keep showing it.
+        MessageService::Instance().Error(FromCoreText(result.error), parent);
+        return false;
+    }
+    m_path = QFileInfo(path).absoluteFilePath();
+    if (!result.warning.empty())
+        MessageService::Instance().Warning(FromCoreText(result.warning), parent);
+    emit DocumentChanged();
+    return true;
+}
+
+bool CQuorvexDocument::OnSaveDocument(QWidget* parent)
+{
+    if (m_path.isEmpty())
+        return false;
+    const quorvex::SaveResult result = m_doc.OnSaveDocument(ToCorePath(m_path));
+    if (!result.ok) {
+        // The edits are still only in memory: keep the modified mark so that
+        // leaving the program asks again.
+        m_doc.SetModifiedFlag(true);
+        MessageService::Instance().Error(FromCoreText(result.error), parent);
+        emit DocumentChanged();
+        return false;
+    }
+    m_doc.SetModifiedFlag(false);
+    emit DocumentChanged();
+    return true;
+}
+
+bool CQuorvexDocument::SaveModified(QWidget* parent)
+{
+    if (!IsModified())
+        return true;
+    const QString name = m_path.isEmpty() ? Title() : m_path;
+    switch (MessageService::Instance().QuestionYesNoCancel(QStringLiteral("Save changes to %1?").arg(name), parent)) {
+    case MessageService::Answer::Yes: return OnSaveDocument(parent);
+    case MessageService::Answer::No: return true;
+    case MessageService::Answer::Cancel: break;
+    }
+    return false;
+}

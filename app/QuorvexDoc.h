@@ -1,0 +1,57 @@
+#pragma once
+// The program's document as the windows see it: the one open image, held by
+// core's CQuorvexDoc. This side adds what the desktop needs: the name in the
+// title bar, the messages of an open or a save, and the save-changes
+// question before the image is left behind.
+#include <QObject>
+#include <QString>
+
+#include "rom/Document.h"
+
+class QWidget;
+
+class CQuorvexDocument : public QObject {
+    Q_OBJECT
+public:
+    explicit CQuorvexDocument(QObject* parent = nullptr);
+
+    quorvex::CQuorvexDoc& Core() { return m_doc; }
+    const quorvex::CQuorvexDoc& Core() const { return m_doc; }
+    quorvex::RomData& Rom() { return m_doc.Rom(); }
+    const quorvex::RomData& Rom() const { return m_doc.Rom(); }
+
+    // True once an image has been opened (known release or not).
+    bool HasImage() const { return !m_path.isEmpty(); }
+    QString PathName() const { return m_path; }
+    // The file name shown in the title bar; the template's document name
+    // "FF3us" before any image is open.
+    QString Title() const;
+
+    bool IsModified() const { return m_doc.IsModified(); }
+    void SetModifiedFlag(bool modified = true);
+
+    // Opens and loads the image; errors and the battle-script patch warning
+    // are shown through the message service. On failure the previous image
+    // (if any) stays open untouched.
+    bool OnOpenDocument(const QString& path, QWidget* parent);
+    // Writes the tables back. A failure is shown and the document stays
+    // modified; success is never claimed for a save that did not happen.
+    bool OnSaveDocument(QWidget* parent);
+    // Before the image is left behind: asks whether to save a modified
+    // document. False when the user cancelled or the save failed.
+    bool SaveModified(QWidget* parent);
+
+    // Tells the windows the title, the modified mark or the report changed.
+    void NotifyChanged() { emit DocumentChanged(); }
+
+signals:
+    void DocumentChanged();
+
+private:
+    quorvex::CQuorvexDoc m_doc;
+    QString m_path;
+};
+
+// Conversions between the platform's file names and core's byte strings.
+std::string ToCorePath(const QString& path);
+QString FromCoreText(const std::string& text);
