@@ -22,8 +22,9 @@ int DecompressBlock(const uint8_t* buffer, size_t size, size_t offset, uint8_t* 
     // never needs more than that plus one longest copy.
     uint8_t window[0x800] = {};
     unsigned p = 0x7DE;
-    std::vector<uint8_t> scratch;
-    scratch.reserve(0x10000);
+    // n never passes 100,000 before the check stops decoding, so one more
+    // longest copy is all the slack the scratch buffer needs.
+    std::vector<uint8_t> scratch(100000 + 1 + 34);
     size_t n = 0;
     size_t pos = 0;
     do {
@@ -37,9 +38,8 @@ int DecompressBlock(const uint8_t* buffer, size_t size, size_t offset, uint8_t* 
                 if (pos >= avail)
                     return -1;
                 const uint8_t b = in[pos++];
-                scratch.push_back(b);
+                scratch[n++] = b;
                 window[p++ & 0x7FF] = b;
-                ++n;
             } else {
                 if (pos + 1 >= avail)
                     return -1;
@@ -47,10 +47,9 @@ int DecompressBlock(const uint8_t* buffer, size_t size, size_t offset, uint8_t* 
                 pos += 2;
                 const unsigned s = w & 0x7FF;
                 const unsigned k = (w >> 11) + 3;
-                n += k;
                 for (unsigned i = 0; i < k; ++i) {
                     const uint8_t b = window[(s + i) & 0x7FF];
-                    scratch.push_back(b);
+                    scratch[n++] = b;
                     window[p++ & 0x7FF] = b;
                 }
             }
