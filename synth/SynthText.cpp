@@ -138,8 +138,18 @@ std::wstring MakeBattleText(Rng& rng, uint32_t words, bool operands)
     return t;
 }
 
-std::vector<uint8_t> EncodeDlg(const std::wstring& t, const DteTable& dte, uint8_t romType)
+// A caption never ends in a line break: script files do not keep trailing
+// line breaks, so such a caption would not come back the same.
+std::wstring NoTrailingBreak(std::wstring t)
 {
+    while (!t.empty() && t.back() == L'\n')
+        t.pop_back();
+    return t;
+}
+
+std::vector<uint8_t> EncodeDlg(const std::wstring& text, const DteTable& dte, uint8_t romType)
+{
+    const std::wstring t = NoTrailingBreak(text);
     const EncodeResult r = EncodeDialogue(t, DialogueCharTable(), kEncodeMaxBytes);
     if (r.IsError())
         return {};
@@ -148,7 +158,7 @@ std::vector<uint8_t> EncodeDlg(const std::wstring& t, const DteTable& dte, uint8
 
 std::vector<uint8_t> EncodeBtl(const std::wstring& t)
 {
-    const EncodeResult r = EncodeBattle(t, BattleCharTable(), kEncodeMaxBytes);
+    const EncodeResult r = EncodeBattle(NoTrailingBreak(t), BattleCharTable(), kEncodeMaxBytes);
     return r.IsError() ? std::vector<uint8_t>{} : r.bytes;
 }
 
@@ -277,7 +287,7 @@ void FillDialogue(SynthImage& img, Rng& rng)
     const int count = jp ? kTownDlgMinCount
                          : static_cast<int>(rng.Range(kTownDlgMinCount + 1, third ? kTownDlgSlots - 40 : 3140));
     const size_t size = jp ? kTownDlgSizeJp : third ? kTownDlgSizeThird : kTownDlgSize;
-    const uint32_t maxWords = jp ? 14 : third ? 20 : 11;
+    const uint32_t maxWords = jp ? 14 : third ? 30 : 11;
     std::vector<std::vector<uint8_t>> strings;
     for (int i = 0; i < count; ++i) {
         const uint32_t words = rng.Range(0, 8) == 0 ? 0 : rng.Range(2, maxWords);
