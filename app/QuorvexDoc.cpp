@@ -26,14 +26,17 @@ void CQuorvexDocument::SetModifiedFlag(bool modified)
 
 bool CQuorvexDocument::OnOpenDocument(const QString& path, QWidget* parent)
 {
-    const quorvex::OpenResult result = m_doc.OnOpenDocument(ToCorePath(path));
+    // Core keeps the path for the save and for an expansion later on; make
+    // it absolute so that neither depends on the working folder.
+    const QString full = QFileInfo(path).absoluteFilePath();
+    const quorvex::OpenResult result = m_doc.OnOpenDocument(ToCorePath(full));
     if (!result.ok) {
         // Core refuses before it resets anything, so the image that was open
         // before is still whole; the windows keep showing it.
         MessageService::Instance().Error(FromCoreText(result.error), parent);
         return false;
     }
-    m_path = QFileInfo(path).absoluteFilePath();
+    m_path = full;
     if (!result.warning.empty())
         MessageService::Instance().Warning(FromCoreText(result.warning), parent);
     emit DocumentChanged();

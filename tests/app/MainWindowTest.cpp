@@ -165,6 +165,24 @@ private slots:
         QVERIFY(!messages.LastText().isEmpty());
     }
 
+    void aRelativePathStaysValidWhenTheFolderChanges()
+    {
+        ScopedRecordingMessages messages;
+        Image(QStringLiteral("us10-headerless"), QStringLiteral("relative.smc"));
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_files.path()));
+        CQuorvexApp app;
+        const bool started = app.InitInstance({QStringLiteral("quorvex"), QStringLiteral("relative.smc")}, Quiet());
+        QVERIFY(QDir::setCurrent(before));
+        QVERIFY(started);
+        QCOMPARE(app.Document()->PathName(), m_files.filePath(QStringLiteral("relative.smc")));
+        QCOMPARE(QString::fromStdString(app.Document()->Rom().path), m_files.filePath(QStringLiteral("relative.smc")));
+        app.Document()->SetModifiedFlag(true);
+        app.MainFrame()->SaveAction()->trigger();
+        QVERIFY(messages.Log().isEmpty());
+        QVERIFY(!app.Document()->IsModified());
+    }
+
     void commandLineParsing()
     {
         auto cmd = CQuorvexApp::ParseCommandLine({QStringLiteral("quorvex")});
@@ -241,6 +259,17 @@ private slots:
         QCOMPARE(frame->windowTitle(), QStringLiteral("dropped.smc[*] - Quorvex"));
         QVERIFY(frame->View()->ReportText().contains(QStringLiteral("Cart size: 28 Mbit\n")));
         QVERIFY(messages.Log().isEmpty());
+
+        // A folder dropped by mistake is refused with a message; the image
+        // stays open.
+        QMimeData folder;
+        folder.setUrls({QUrl::fromLocalFile(m_files.path())});
+        QDragEnterEvent folderEnter(QPoint(20, 20), Qt::CopyAction, &folder, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(frame, &folderEnter);
+        QDropEvent folderDrop(QPointF(20, 20), Qt::CopyAction, &folder, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(frame, &folderDrop);
+        QCOMPARE(messages.LastKind(), QStringLiteral("error"));
+        QCOMPARE(app.Document()->PathName(), QFileInfo(path).absoluteFilePath());
 
         // Things that are not local files are refused at the door.
         QMimeData text;
@@ -545,6 +574,27 @@ private slots:
         QCOMPARE(app.Document()->PathName(), QFileInfo(good).absoluteFilePath());
         QCOMPARE(frame->View()->ReportText(), report);
         QCOMPARE(frame->windowTitle(), QStringLiteral("good.smc[*] - Quorvex"));
+
+        // A file with the read-only attribute is refused with its own message.
+        const QString locked = Image(QStringLiteral("us10-headerless"), QStringLiteral("locked.smc"));
+        QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        QVERIFY(!frame->OpenDocumentFile(locked));
+        QCOMPARE(messages.LastKind(), QStringLiteral("error"));
+        QCOMPARE(messages.LastText(), QStringLiteral("The file has the read-only attribute, Quorvex can't work with it"));
+        QCOMPARE(app.Document()->PathName(), QFileInfo(good).absoluteFilePath());
+        QCOMPARE(frame->View()->ReportText(), report);
+    }
+
+    void theBattleScriptPatchWarningFollowsTheOpen()
+    {
+        ScopedRecordingMessages messages;
+        CQuorvexApp app;
+        QVERIFY(app.InitInstance({QStringLiteral("quorvex"), Image(QStringLiteral("scripts-overflow-24"))}, Quiet()));
+        QCOMPARE(messages.Log().size(), 1);
+        QCOMPARE(messages.LastKind(), QStringLiteral("warning"));
+        QVERIFY(messages.LastText().startsWith(QStringLiteral("Halbrec Monster AI patch was detected.\n")));
+        QVERIFY(messages.LastText().contains(QStringLiteral("1) Expand the ROM to 28MBit or 32MBit")));
+        QVERIFY(app.MainFrame()->View()->ReportText().contains(QStringLiteral("Patch already applied: Halbrec mst AI\n")));
     }
 
     void recentFiles()
