@@ -518,7 +518,7 @@ PageMessage CTextPageLogic::AddCaption()
     return {};
 }
 
-void CTextPageLogic::DeleteAll(const ProgressFn& progress)
+void CTextPageLogic::DeleteAll(const PageProgressFn& progress)
 {
     if (m_cfg.fixed)
         return;
@@ -530,7 +530,7 @@ void CTextPageLogic::DeleteAll(const ProgressFn& progress)
     }
 }
 
-int CTextPageLogic::OptimizeAll(const ProgressFn& progress)
+int CTextPageLogic::OptimizeAll(const PageProgressFn& progress)
 {
     if (!ShowOptimize())
         return 0;
@@ -589,7 +589,7 @@ PageMessage CTextPageLogic::ExportScript(const std::string& path) const
     return {MsgKind::Information, Format("`%s' created", name.c_str())};
 }
 
-PageMessage CTextPageLogic::ImportScript(const std::string& path, const ProgressFn& progress)
+PageMessage CTextPageLogic::ImportScript(const std::string& path, const PageProgressFn& progress)
 {
     m_importChanged = false;
     std::ifstream f(path, std::ios::binary);
@@ -600,7 +600,7 @@ PageMessage CTextPageLogic::ImportScript(const std::string& path, const Progress
     return ImportText(ss.str(), progress);
 }
 
-PageMessage CTextPageLogic::ImportText(const std::string& text, const ProgressFn& progress)
+PageMessage CTextPageLogic::ImportText(const std::string& text, const PageProgressFn& progress)
 {
     m_importChanged = false;
     const std::vector<std::wstring> lines = SplitLines(text);

@@ -85,9 +85,9 @@ struct ApplyOutcome {
 };
 
 // Progress of a long operation: done of total.
-using ProgressFn = std::function<void(int done, int total)>;
+using PageProgressFn = std::function<void(int done, int total)>;
 // A Yes/No question; true for Yes.
-using AskFn = std::function<bool(const std::string& question)>;
+using PageAskFn = std::function<bool(const std::string& question)>;
 
 // Fixed texts of the page.
 namespace pagetext {
@@ -155,20 +155,20 @@ public:
     bool HasScript() const { return !m_cfg.fileName.empty(); }
 
     // Questions (the sacrifice question of the small battle messages).
-    void SetAsk(AskFn ask) { m_ask = std::move(ask); }
+    void SetAsk(PageAskFn ask) { m_ask = std::move(ask); }
 
     ApplyOutcome Apply(int i, const std::wstring& text);
     PageMessage AddCaption();
-    void DeleteAll(const ProgressFn& progress = {});
+    void DeleteAll(const PageProgressFn& progress = {});
     // Recompresses every string; returns how many were stored again.
-    int OptimizeAll(const ProgressFn& progress = {});
+    int OptimizeAll(const PageProgressFn& progress = {});
 
     // The script file's text (UTF-8).
     std::string ExportText() const;
     PageMessage ExportScript(const std::string& path) const;
     // Applies a script's text, as the import does. Messages: the final one.
-    PageMessage ImportText(const std::string& text, const ProgressFn& progress = {});
-    PageMessage ImportScript(const std::string& path, const ProgressFn& progress = {});
+    PageMessage ImportText(const std::string& text, const PageProgressFn& progress = {});
+    PageMessage ImportScript(const std::string& path, const PageProgressFn& progress = {});
     // True when the last import changed anything.
     bool ImportChanged() const { return m_importChanged; }
 
@@ -192,7 +192,7 @@ private:
     RomData& m_rd;
     TextPageConfig m_cfg;
     CharTable m_table;
-    AskFn m_ask;
+    PageAskFn m_ask;
     bool m_importChanged = false;
 };
 

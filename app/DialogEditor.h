@@ -1,0 +1,55 @@
+#pragma once
+// "Quorvex: Dialog Editor": town dialogue, the dual-tile (or multiple-tile)
+// table and location names, one text page each. OK keeps the edits and
+// marks the document modified; Cancel reads the three blocks again from
+// the image file.
+#include <QDialog>
+
+#include "text/TextPage.h"
+
+namespace quorvex {
+class CQuorvexDoc;
+}
+class CTextPage;
+class QTabWidget;
+
+class CDialogEditor : public QDialog {
+    Q_OBJECT
+public:
+    CDialogEditor(quorvex::CQuorvexDoc& doc, QWidget* parent = nullptr);
+    CTextPage* Page(int i) const;
+    QTabWidget* Tabs() const { return m_tabs; }
+
+    // Opens the editor modally, unless the image's dialogue cannot be
+    // edited (the refusal is shown instead).
+    static void Run(QWidget* parent, quorvex::CQuorvexDoc& doc);
+
+public slots:
+    void accept() override;
+    void reject() override;
+
+private:
+    quorvex::CQuorvexDoc& m_doc;
+    QTabWidget* m_tabs = nullptr;
+};
+
+// The one-page "Quorvex: Text Editor" that other editors open on a block or
+// on fixed records; Cancel restores what the block (or records) held when
+// it opened.
+class CTextEditorDia : public QDialog {
+    Q_OBJECT
+public:
+    CTextEditorDia(quorvex::CQuorvexDoc& doc, const quorvex::TextPageConfig& config, QWidget* parent = nullptr);
+    ~CTextEditorDia() override;
+    CTextPage* Page() const { return m_page; }
+
+public slots:
+    void accept() override;
+    void reject() override;
+
+private:
+    struct Saved;
+    quorvex::CQuorvexDoc& m_doc;
+    CTextPage* m_page = nullptr;
+    Saved* m_saved = nullptr;
+};

@@ -1,0 +1,282 @@
+#include "TextPage.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSettings>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "CaptionEdit.h"
+#include "MessageService.h"
+#include "WizTextConvDia.h"
+#include "rom/RomData.h"
+
+using namespace quorvex;
+
+namespace {
+
+// A progress window for the long operations; it lets the window repaint.
+class Progress {
+public:
+    Progress(const QString& title, QWidget* parent) : m_dlg(title, QString(), 0, 100, parent)
+    {
+        m_dlg.setWindowTitle(title);
+        m_dlg.setMinimumDuration(400);
+        m_dlg.setWindowModality(Qt::WindowModal);
+    }
+    PageProgressFn Fn()
+    {
+        return [this](int done, int total) {
+            if (done % 64 != 0 && done != total)
+                return;
+            m_dlg.setMaximum(total);
+            m_dlg.setValue(done);
+            QApplication::processEvents();
+        };
+    }
+
+private:
+    QProgressDialog m_dlg;
+};
+
+} // namespace
+
+CTextPage::CTextPage(RomData& rd, TextPageConfig config, QWidget* parent)
+    : QWidget(parent), m_logic(std::make_unique<CTextPageLogic>(rd, std::move(config)))
+{
+    const TextPageConfig& cfg = m_logic->Config();
+    m_list = new QTableWidget(this);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->verticalHeader()->hide();
+    const bool dteRecords = cfg.fixed && cfg.kind == kKindDteTable;
+    if (dteRecords)
+        m_list->setColumnCount(3), m_list->setHorizontalHeaderLabels({"Index", "Hex data", "Visual Result"});
+    else if (cfg.fixed || cfg.kind == kKindDteTable)
+        m_list->setColumnCount(2), m_list->setHorizontalHeaderLabels({"Index", "Text"});
+    else
+        m_list->setColumnCount(3), m_list->setHorizontalHeaderLabels({"Index (hex.)", "Pointer", "Text"});
+    m_list->horizontalHeader()->setStretchLastSection(true);
+
+    m_edit = new CCaptionEdit(this);
+    m_edit->SetTable(m_logic->Table(), m_logic->Style(), rd.romType);
+    m_apply = new QPushButton(QStringLiteral("Apply (ctrl+'s')"), this);
+    m_remaining = new QLabel(this);
+    m_add = new QPushButton(QStringLiteral("Add new caption"), this);
+    m_deleteAll = new QPushButton(QStringLiteral("Delete all"), this);
+    m_optimize = new QPushButton(QStringLiteral("Optimize all"), this);
+    auto* charTable = new QPushButton(QStringLiteral("Show char table"), this);
+    auto* importBtn = new QPushButton(QStringLiteral("Import script"), this);
+    auto* exportBtn = new QPushButton(QStringLiteral("Export script"), this);
+    m_instruction = new QLabel(QString::fromStdString(m_logic->InstructionText()), this);
+    m_status = new QLabel(this);
+    m_add->setVisible(m_logic->ShowAdd());
+    m_optimize->setVisible(m_logic->ShowOptimize());
+    m_deleteAll->setVisible(m_logic->ShowDeleteAll());
+    importBtn->setVisible(m_logic->HasScript());
+    exportBtn->setVisible(m_logic->HasScript());
+    m_remaining->setVisible(m_logic->IsBlock());
+
+    connect(m_apply, &QPushButton::clicked, this, &CTextPage::OnApply);
+    connect(m_add, &QPushButton::clicked, this, &CTextPage::OnAdd);
+    connect(m_deleteAll, &QPushButton::clicked, this, &CTextPage::OnDeleteAll);
+    connect(m_optimize, &QPushButton::clicked, this, &CTextPage::OnOptimize);
+    connect(charTable, &QPushButton::clicked, this, &CTextPage::OnShowCharTable);
+    connect(importBtn, &QPushButton::clicked, this, &CTextPage::OnImport);
+    connect(exportBtn, &QPushButton::clicked, this, &CTextPage::OnExport);
+    auto* save = new QShortcut(QKeySequence(QStringLiteral("Ctrl+S")), this);
+    save->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(save, &QShortcut::activated, this, &CTextPage::OnApply);
+    connect(m_edit, &CCaptionEdit::applyRequested, this, &CTextPage::OnApply);
+    connect(m_list, &QTableWidget::currentCellChanged, this, [this](int row, int, int, int) {
+        if (row >= 0 && row != m_index)
+            Select(row);
+    });
+
+    auto* right = new QVBoxLayout;
+    for (QPushButton* b : {m_apply, m_add, m_deleteAll, m_optimize, charTable, importBtn, exportBtn})
+        right->addWidget(b);
+    right->addWidget(m_remaining);
+    right->addStretch();
+    auto* editRow = new QHBoxLayout;
+    editRow->addWidget(m_edit, 1);
+    editRow->addLayout(right);
+    auto* lay = new QVBoxLayout(this);
+    lay->addWidget(m_list, 3);
+    lay->addLayout(editRow, 2);
+    lay->addWidget(m_instruction);
+    lay->addWidget(m_status);
+
+    m_mapping = new CWizTextConvDia(m_logic->Table(), m_logic->TableRows(), m_logic->Style(), this);
+    m_mapping->SetApplyHandler([this](const CharTable& t) {
+        m_logic->SetTable(t);
+        m_edit->SetTable(t, m_logic->Style(), m_logic->Rom().romType);
+        Refresh();
+    });
+
+    int index = cfg.index;
+    if (!cfg.indexKey.empty()) {
+        QSettings s(QStringLiteral("Orvan Soft"), QStringLiteral("Quorvex"));
+        index = s.value(QStringLiteral("Settings/") + QString::fromStdWString(cfg.indexKey), index).toInt();
+    }
+    m_index = m_logic->ClampIndex(index);
+    Refresh();
+}
+
+CTextPage::~CTextPage() = default;
+
+void CTextPage::FillRow(int row)
+{
+    const TextPageConfig& cfg = m_logic->Config();
+    auto set = [&](int col, const QString& text) {
+        QTableWidgetItem* item = m_list->item(row, col);
+        if (!item)
+            m_list->setItem(row, col, item = new QTableWidgetItem);
+        item->setText(text);
+    };
+    QString text = QString::fromStdWString(m_logic->Decoded(row));
+    text.replace(QLatin1Char('\n'), QStringLiteral(" / "));
+    if (cfg.fixed && cfg.kind == kKindDteTable) {
+        const std::vector<uint8_t> b = m_logic->StoredBytes(row);
+        set(0, QString::asprintf("0x%02X", row));
+        set(1, QString::asprintf("%02X %02X", b.size() > 0 ? b[0] : 0, b.size() > 1 ? b[1] : 0));
+        set(2, QLatin1Char('"') + text + QLatin1Char('"'));
+    } else if (cfg.fixed || cfg.kind == kKindDteTable) {
+        set(0, QString::asprintf("0x%02X", row));
+        set(1, text);
+    } else {
+        set(0, QString::asprintf("0x%04X", row));
+        set(1, QString::asprintf("0x%04X", m_logic->Pointer(row) & 0xFFFF));
+        set(2, text);
+    }
+}
+
+void CTextPage::Refresh()
+{
+    const int n = m_logic->StringCount();
+    m_list->setRowCount(n);
+    for (int i = 0; i < n; ++i)
+        FillRow(i);
+    m_index = m_logic->ClampIndex(m_index);
+    Select(m_index);
+}
+
+void CTextPage::Select(int index)
+{
+    m_index = m_logic->ClampIndex(index);
+    if (m_list->currentRow() != m_index && m_index < m_list->rowCount())
+        m_list->setCurrentCell(m_index, 0);
+    m_edit->setPlainText(QString::fromStdWString(m_logic->Decoded(m_index)));
+    UpdateLabels();
+}
+
+void CTextPage::UpdateLabels()
+{
+    m_remaining->setText(QString::fromStdString(m_logic->RemainingText()));
+    m_status->setText(QString::fromStdString(m_logic->StatusText(m_index)));
+    m_add->setEnabled(m_logic->AddEnabled());
+}
+
+void CTextPage::ShowMessage(const PageMessage& m)
+{
+    const QString text = QString::fromStdString(m.text);
+    switch (m.kind) {
+    case MsgKind::Error: MessageService::Instance().Error(text, this); break;
+    case MsgKind::Information: MessageService::Instance().Information(text, this); break;
+    case MsgKind::Warning: MessageService::Instance().Warning(text, this); break;
+    case MsgKind::None: break;
+    }
+}
+
+void CTextPage::RememberIndex() const
+{
+    const std::wstring& key = m_logic->Config().indexKey;
+    if (key.empty())
+        return;
+    QSettings s(QStringLiteral("Orvan Soft"), QStringLiteral("Quorvex"));
+    s.setValue(QStringLiteral("Settings/") + QString::fromStdWString(key), m_index);
+}
+
+void CTextPage::OnApply()
+{
+    m_logic->SetAsk([this](const std::string& q) { return MessageService::Instance().Question(QString::fromStdString(q), this); });
+    const QTextCursor caret = m_edit->textCursor();
+    const ApplyOutcome r = m_logic->Apply(m_index, m_edit->toPlainText().toStdWString());
+    if (r.selStart >= 0) {
+        QTextCursor c = m_edit->textCursor();
+        c.setPosition(r.selStart);
+        c.setPosition(r.selEnd, QTextCursor::KeepAnchor);
+        m_edit->setTextCursor(c);
+        m_edit->setFocus();
+    }
+    ShowMessage(r.message);
+    if (!r.applied)
+        return;
+    FillRow(m_index);
+    UpdateLabels();
+    if (m_logic->Config().fixed) {
+        m_edit->setPlainText(QString::fromStdWString(m_logic->Decoded(m_index)));
+        QTextCursor c = m_edit->textCursor();
+        c.setPosition(std::min(caret.position(), static_cast<int>(m_edit->toPlainText().size())));
+        m_edit->setTextCursor(c);
+    } else {
+        Refresh(); // pointers of the following strings moved
+    }
+}
+
+void CTextPage::OnAdd()
+{
+    const PageMessage m = m_logic->AddCaption();
+    ShowMessage(m);
+    if (m.Empty()) {
+        Refresh();
+        Select(m_logic->StringCount() - 1);
+    }
+}
+
+void CTextPage::OnDeleteAll()
+{
+    if (!MessageService::Instance().Question(QString::fromUtf8(pagetext::kDeleteAllQuestion), this))
+        return;
+    Progress p(QString::fromUtf8(pagetext::kProgressDeleting), this);
+    m_logic->DeleteAll(p.Fn());
+    Refresh();
+}
+
+void CTextPage::OnOptimize()
+{
+    Progress p(QString::fromUtf8(pagetext::kProgressOptimizing), this);
+    m_logic->OptimizeAll(p.Fn());
+    Refresh();
+}
+
+void CTextPage::OnShowCharTable()
+{
+    m_mapping->show();
+    m_mapping->raise();
+}
+
+void CTextPage::OnExport()
+{
+    const QString name = QString::fromStdWString(m_logic->Config().fileName);
+    ShowMessage(m_logic->ExportScript(QDir::current().filePath(name).toStdString()));
+}
+
+void CTextPage::OnImport()
+{
+    const QString path = QFileDialog::getOpenFileName(this, QString(), QString(),
+                                                      QStringLiteral("Text Files (*.txt);;All Files (*.*)"));
+    if (path.isEmpty())
+        return;
+    Progress p(QString::fromUtf8(pagetext::kProgressImporting), this);
+    ShowMessage(m_logic->ImportScript(path.toStdString(), p.Fn()));
+    Refresh();
+}

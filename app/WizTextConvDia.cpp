@@ -1,0 +1,65 @@
+#include "WizTextConvDia.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "text/TextConvWizard.h"
+
+using namespace quorvex;
+
+CWizTextConvDia::CWizTextConvDia(const CharTable& table, int rows, TextStyle style, QWidget* parent)
+    : QDialog(parent), m_table(table), m_rows(rows)
+{
+    setWindowTitle(QStringLiteral("Keyboard Mapping"));
+    m_list = new QTableWidget(rows, 5, this);
+    m_list->setHorizontalHeaderLabels({QStringLiteral("Index"), QStringLiteral("Game char"), QStringLiteral("Width"),
+                                       QStringLiteral("Keypress"), QStringLiteral("Display")});
+    m_list->verticalHeader()->hide();
+    for (int i = 0; i < rows; ++i) {
+        auto fixed = [&](int col, const QString& text) {
+            auto* item = new QTableWidgetItem(text);
+            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            m_list->setItem(i, col, item);
+        };
+        const CharEntry& e = m_table[i];
+        // No font is drawn here: the game char column shows the code's text.
+        fixed(0, QString::asprintf("0x%02X", i & 0xFF));
+        fixed(1, QString::fromStdWString(e.text));
+        fixed(2, e.text.empty() ? QString() : QStringLiteral("8"));
+        m_list->setItem(i, 3, new QTableWidgetItem(QString::fromStdString(ShortcutText(e.key))));
+        m_list->setItem(i, 4, new QTableWidgetItem(QString::fromStdWString(e.text)));
+    }
+    m_list->horizontalHeader()->setStretchLastSection(true);
+    auto* legend = new QLabel(QString::fromStdString(MappingLegend(style)), this);
+    legend->setWordWrap(true);
+    m_apply = new QPushButton(QStringLiteral("Apply"), this);
+    m_done = new QPushButton(QStringLiteral("Done"), this);
+    connect(m_apply, &QPushButton::clicked, this, &CWizTextConvDia::OnApply);
+    connect(m_done, &QPushButton::clicked, this, &QDialog::hide);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_apply);
+    buttons->addWidget(m_done);
+    auto* lay = new QVBoxLayout(this);
+    lay->addWidget(m_list, 1);
+    lay->addWidget(legend);
+    lay->addLayout(buttons);
+    resize(560, 640);
+}
+
+void CWizTextConvDia::OnApply()
+{
+    std::vector<MappingRow> rows;
+    for (int i = 0; i < m_rows; ++i) {
+        const QTableWidgetItem* k = m_list->item(i, 3);
+        const QTableWidgetItem* d = m_list->item(i, 4);
+        rows.push_back({k ? k->text().toStdString() : std::string(), d ? d->text().toStdWString() : std::wstring()});
+    }
+    ApplyMapping(m_table, rows);
+    if (m_onApply)
+        m_onApply(m_table);
+}
