@@ -77,7 +77,8 @@ void LayOut(AudioTables& t)
         t.starts[i] = at;
         pointers[i] = kSampleAreaSnes + at;
         WriteLe16(area.data() + at, static_cast<uint16_t>(s.size()));
-        std::memcpy(area.data() + at + 2, s.data(), s.size());
+        if (!s.empty())
+            std::memcpy(area.data() + at + 2, s.data(), s.size());
         at += static_cast<uint32_t>(2 + s.size());
     }
     t.area = std::move(area);
