@@ -61,6 +61,9 @@ void IdentifyImage(ImageFile& f, RomData& rd, const std::string& path)
         rd.romType = kRomFF6j;
     else
         rd.romType = kRomUnknown;
+
+    // Name pictures drawn for the previous image are stale now.
+    rd.names.preproc.Reset();
 }
 
 int32_t EvaluateImageSize(int64_t fileLength, RomData& rd)
