@@ -92,13 +92,7 @@ int RunDemo(const std::vector<std::string>& argsIn)
     std::string value;
     bool missing = false;
     if (TakeOption(args, "--variant", value, &missing)) {
-        bool found = false;
-        for (const auto& v : synth::AllVariants())
-            if (v.name == value) {
-                opts = v.options;
-                found = true;
-            }
-        if (!found) {
+        if (!synth::FindVariant(value, opts)) {
             std::cerr << "Unknown variant '" << value << "'. Variants:";
             for (const auto& v : synth::AllVariants())
                 std::cerr << " " << v.name;

@@ -84,33 +84,23 @@ void FillWorldMaps(SynthImage& img)
     case MissingMapBlock::None: break;
     }
 
-    uint32_t expandedNext = 0xF00000 + SynthThirdPageUsed(img);
-    struct Group {
-        WorldMapArea area;
-        WorldBlock first, second;
-    };
-    const Group groups[3] = {{kWobArea, kWobMapData, kWobMapTiles},
-                             {kWorArea, kWorMapData, kWorMapTiles},
-                             {kMiniMapArea, kWobMiniMap, kWorMiniMap}};
-    for (const Group& g : groups) {
-        uint32_t next = g.area.snesStart;
-        const uint32_t end = g.area.snesStart + g.area.size;
-        for (WorldBlock b : {g.first, g.second}) {
-            uint32_t at;
-            if (b == missing) {
-                at = end - 2;
-                img.Put16(SnesToRom(at), 0);
-            } else if (next + blocks[b].size() <= end) {
-                at = next;
-                next += static_cast<uint32_t>(blocks[b].size());
-                img.Put(SnesToRom(at), blocks[b]);
-            } else {
-                at = expandedNext;
-                expandedNext += static_cast<uint32_t>(blocks[b].size());
-                img.Put(SnesToRom(at), blocks[b]);
-            }
-            ptr[static_cast<size_t>(kWorldBlockEntry[b])] = at;
+    // Laid out by the document's own rule, so an unedited save moves nothing.
+    std::array<uint32_t, kWorldBlockCount> sizes{};
+    for (int b = 0; b < kWorldBlockCount; ++b)
+        sizes[b] = b == missing ? 0 : static_cast<uint32_t>(blocks[b].size());
+    const uint32_t expandedEnd = o.mbit > 24 ? static_cast<uint32_t>(0xC00000 + img.rom.size()) : 0;
+    const auto place = LayOutWorldMapBlocks(sizes, 0xF00000 + SynthThirdPageUsed(img), expandedEnd);
+    const std::array<WorldMapArea, kWorldBlockCount> area = {kWobArea, kWobArea, kWorArea, kWorArea, kMiniMapArea,
+                                                             kMiniMapArea};
+    for (int b = 0; b < kWorldBlockCount; ++b) {
+        uint32_t at = place[b];
+        if (b == missing) {
+            at = area[b].snesStart + area[b].size - 2;
+            img.Put16(SnesToRom(at), 0);
+        } else {
+            img.Put(SnesToRom(at), blocks[b]);
         }
+        ptr[static_cast<size_t>(kWorldBlockEntry[b])] = at;
     }
     uint8_t raw[kMapGfxPointerCount * 3];
     Write24BitTable(std::vector<uint32_t>(ptr.begin(), ptr.end()), raw);

@@ -96,6 +96,16 @@ std::vector<Variant> AllVariants()
     return v;
 }
 
+bool FindVariant(const std::string& name, SynthOptions& options)
+{
+    for (const auto& v : AllVariants())
+        if (v.name == name) {
+            options = v.options;
+            return true;
+        }
+    return false;
+}
+
 bool WriteSyntheticImage(const std::string& path, const SynthOptions& opts)
 {
     const std::vector<uint8_t> bytes = BuildSyntheticImage(opts);

@@ -38,6 +38,8 @@ struct Variant {
 };
 // Every variant the tests run through.
 std::vector<Variant> AllVariants();
+// The options of the variant of that name; false when there is none.
+bool FindVariant(const std::string& name, SynthOptions& options);
 
 // Writes the image to a file; false on an I/O error.
 bool WriteSyntheticImage(const std::string& path, const SynthOptions& opts = {});

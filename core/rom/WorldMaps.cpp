@@ -51,12 +51,11 @@ void LoadWorldMaps(ImageFile& f, RomData& rd)
     }
 }
 
-std::array<uint32_t, kWorldBlockCount> LayOutWorldMaps(const RomData& rd)
+std::array<uint32_t, kWorldBlockCount> LayOutWorldMapBlocks(const std::array<uint32_t, kWorldBlockCount>& sizes,
+                                                            uint32_t expandedStart, uint32_t expandedEnd)
 {
     std::array<uint32_t, kWorldBlockCount> place{};
-    const bool expanded = rd.imageSize == 0x380200 || rd.imageSize == 0x400200;
-    const uint32_t expandedEnd = rd.imageSize > 0 ? HeaderedToSnes(static_cast<uint32_t>(rd.imageSize)) : 0;
-    uint32_t expandedNext = 0xF00000 + ThirdPageUsedBytes(rd);
+    uint32_t expandedNext = expandedStart;
     struct Group {
         WorldMapArea area;
         WorldBlock first, second;
@@ -68,19 +67,29 @@ std::array<uint32_t, kWorldBlockCount> LayOutWorldMaps(const RomData& rd)
         uint32_t next = g.area.snesStart;
         const uint32_t end = g.area.snesStart + g.area.size;
         for (WorldBlock b : {g.first, g.second}) {
-            const uint32_t size = static_cast<uint32_t>(rd.maps.blocks[b].size());
+            const uint32_t size = sizes[b];
             if (size == 0)
                 continue;
             if (next + size <= end) {
                 place[b] = next;
                 next += size;
-            } else if (expanded && expandedNext + size <= expandedEnd) {
+            } else if (expandedEnd != 0 && expandedNext + size <= expandedEnd) {
                 place[b] = expandedNext;
                 expandedNext += size;
             }
         }
     }
     return place;
+}
+
+std::array<uint32_t, kWorldBlockCount> LayOutWorldMaps(const RomData& rd)
+{
+    std::array<uint32_t, kWorldBlockCount> sizes{};
+    for (int b = 0; b < kWorldBlockCount; ++b)
+        sizes[b] = static_cast<uint32_t>(rd.maps.blocks[b].size());
+    const uint32_t expandedEnd =
+        rd.HasExpandedSection() ? HeaderedToSnes(static_cast<uint32_t>(rd.imageSize)) : 0;
+    return LayOutWorldMapBlocks(sizes, 0xF00000 + ThirdPageUsedBytes(rd), expandedEnd);
 }
 
 void StoreWorldMaps(ImageFile& f, RomData& rd)

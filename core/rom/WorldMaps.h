@@ -54,4 +54,11 @@ void StoreWorldMaps(ImageFile& f, RomData& rd);
 // Where each block would go on save (SNES address; 0 when it has no place).
 std::array<uint32_t, kWorldBlockCount> LayOutWorldMaps(const RomData& rd);
 
+// The layout rule itself, over block sizes (0 = missing, gets no place):
+// each world's map block then its tile block into that world's regular
+// area while they fit, the others one after another in the expanded
+// section from expandedStart, up to expandedEnd (0 = no expanded section).
+std::array<uint32_t, kWorldBlockCount> LayOutWorldMapBlocks(const std::array<uint32_t, kWorldBlockCount>& sizes,
+                                                            uint32_t expandedStart, uint32_t expandedEnd);
+
 } // namespace quorvex

@@ -37,11 +37,10 @@ namespace {
 
 SynthOptions VariantOptions(const QString& name)
 {
-    for (const auto& v : quorvex::synth::AllVariants())
-        if (QString::fromStdString(v.name) == name)
-            return v.options;
-    qFatal("no synthetic variant %s", qPrintable(name));
-    return {};
+    SynthOptions o;
+    if (!quorvex::synth::FindVariant(name.toStdString(), o))
+        qFatal("no synthetic variant %s", qPrintable(name));
+    return o;
 }
 
 QByteArray FileBytes(const QString& path)

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -59,6 +61,14 @@ std::string WriteImage(const TempDir& dir, const synth::SynthOptions& opts, cons
     if (!synth::WriteSyntheticImage(path, opts))
         throw std::runtime_error("cannot write the synthetic image");
     return path;
+}
+
+synth::SynthOptions Variant(const std::string& name)
+{
+    synth::SynthOptions o;
+    if (!synth::FindVariant(name, o))
+        ADD_FAILURE() << "no synthetic variant " << name;
+    return o;
 }
 
 std::string RealImagePath()

@@ -32,6 +32,9 @@ void WriteFileText(const std::string& path, const std::string& text);
 // Writes the synthetic image with these options to dir/name; returns the path.
 std::string WriteImage(const TempDir& dir, const synth::SynthOptions& opts = {}, const std::string& name = "image.smc");
 
+// The options of a named synthetic variant (a test failure when unknown).
+synth::SynthOptions Variant(const std::string& name);
+
 // The image named by QUORVEX_TEST_IMAGE, or an empty string.
 std::string RealImagePath();
 

@@ -14,15 +14,6 @@ using quorvex::test::TempDir;
 
 namespace {
 
-synth::SynthOptions Opts(const std::string& variant)
-{
-    for (const auto& v : synth::AllVariants())
-        if (v.name == variant)
-            return v.options;
-    ADD_FAILURE() << "no variant " << variant;
-    return {};
-}
-
 std::vector<std::vector<uint8_t>> AllStrings(const CFF6DynTextObj& b)
 {
     std::vector<std::vector<uint8_t>> out;
@@ -43,7 +34,7 @@ TEST(DialogueLoad, SyntheticImagesLoadCleanly)
     TempDir dir;
     for (const char* name : {"us10-headerless", "us10-headered", "jp", "dialog-ff3edit", "us-28"}) {
         CQuorvexDoc doc;
-        ASSERT_TRUE(doc.OnOpenDocument(test::WriteImage(dir, Opts(name), std::string(name) + ".smc")).ok);
+        ASSERT_TRUE(doc.OnOpenDocument(test::WriteImage(dir, test::Variant(name), std::string(name) + ".smc")).ok);
         const RomData& rd = doc.Rom();
         SCOPED_TRACE(name);
         EXPECT_EQ(rd.romFlags & (kFlagTownDlgPtrs | kFlagBtlMsgAnomaly | kFlagMstDlgAnomaly | kFlagItemDescAnomaly),
@@ -126,7 +117,7 @@ TEST(DialogueLoad, LocationNameCounts)
     EXPECT_EQ(doc.Rom().text.locationNames.Count(), 80);
 
     // Japanese release: a pointer above 0x9000 ends the list.
-    std::vector<uint8_t> jp = synth::BuildSyntheticImage(Opts("jp"));
+    std::vector<uint8_t> jp = synth::BuildSyntheticImage(test::Variant("jp"));
     Patch16(jp, kLocNamePointers + 2 * 75, 0x9001);
     for (int i = 76; i < kLocNameSlots; ++i)
         Patch16(jp, kLocNamePointers + 2 * static_cast<uint32_t>(i), 0x9000);
@@ -167,7 +158,7 @@ TEST(DialogueSave, GameRoutineRoundTripAfterEdits)
 TEST(DialogueSave, ThirdPageLayoutRoundTrip)
 {
     TempDir dir;
-    const std::string path = test::WriteImage(dir, Opts("dialog-ff3edit"));
+    const std::string path = test::WriteImage(dir, test::Variant("dialog-ff3edit"));
     CQuorvexDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(path).ok);
     RomData& rd = doc.Rom();
@@ -208,7 +199,7 @@ TEST(DialogueSave, ThirdPageLayoutRoundTrip)
 TEST(DialogueSave, ThirdPageWithoutThirdPageStrings)
 {
     TempDir dir;
-    const std::string path = test::WriteImage(dir, Opts("dialog-ff3edit"));
+    const std::string path = test::WriteImage(dir, test::Variant("dialog-ff3edit"));
     CQuorvexDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(path).ok);
     CTextPageLogic page(doc.Rom(), TownDialogPageConfig(doc.Rom()));
@@ -230,7 +221,7 @@ TEST(DialogueSave, ThirdPageNeverOverflows)
 {
     TempDir dir;
     CQuorvexDoc doc;
-    ASSERT_TRUE(doc.OnOpenDocument(test::WriteImage(dir, Opts("dialog-ff3edit"))).ok);
+    ASSERT_TRUE(doc.OnOpenDocument(test::WriteImage(dir, test::Variant("dialog-ff3edit"))).ok);
     CTextPageLogic page(doc.Rom(), TownDialogPageConfig(doc.Rom()));
     // Fill until refused: the layout must always fit its 64 KiB page.
     std::wstring big(1200, L'Q');
@@ -250,7 +241,7 @@ TEST(DialogueSave, ThirdPageNeverOverflows)
 TEST(DialogueSave, RefusedRoutinesWriteNoDialogue)
 {
     TempDir dir;
-    const std::string path = test::WriteImage(dir, Opts("dialog-unknown"));
+    const std::string path = test::WriteImage(dir, test::Variant("dialog-unknown"));
     const std::vector<uint8_t> before = Rom(path);
     CQuorvexDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(path).ok);

@@ -11,20 +11,12 @@ using quorvex::test::TempDir;
 
 namespace {
 
-synth::SynthOptions Opts(const std::string& variant)
-{
-    for (const auto& v : synth::AllVariants())
-        if (v.name == variant)
-            return v.options;
-    return {};
-}
-
 struct Fixture {
     TempDir dir;
     CQuorvexDoc doc;
     explicit Fixture(const std::string& variant = "us10-headerless")
     {
-        const bool ok = doc.OnOpenDocument(test::WriteImage(dir, Opts(variant))).ok;
+        const bool ok = doc.OnOpenDocument(test::WriteImage(dir, test::Variant(variant))).ok;
         EXPECT_TRUE(ok);
     }
     RomData& rd() { return doc.Rom(); }

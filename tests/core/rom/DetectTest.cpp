@@ -12,15 +12,6 @@ using quorvex::test::TempDir;
 
 namespace {
 
-synth::SynthOptions VariantOptions(const std::string& name)
-{
-    for (const auto& v : synth::AllVariants())
-        if (v.name == name)
-            return v.options;
-    ADD_FAILURE() << "no variant " << name;
-    return {};
-}
-
 struct Opened {
     TempDir dir;
     CQuorvexDoc doc;
@@ -83,7 +74,7 @@ TEST(StatusReport, ReleaseSizeAndHeaderLines)
         {"unknown-title", "Unkown type, Version: 1.0", "Cart size: 24 Mbit", "ROM is expanded: no", "ROM is header-less: yes", true, false},
     };
     for (const Case& c : cases) {
-        auto o = Open(VariantOptions(c.variant));
+        auto o = Open(test::Variant(c.variant));
         const auto lines = Lines(BuildStatusReport(o->doc.Rom()));
         ASSERT_EQ(lines.size(), 7u) << c.variant;
         EXPECT_EQ(lines[1], c.release) << c.variant;
@@ -119,7 +110,7 @@ TEST(StatusReport, PatchLineOfEachVariant)
         {"jp", "none"},
     };
     for (const Case& c : cases) {
-        auto o = Open(VariantOptions(c.variant));
+        auto o = Open(test::Variant(c.variant));
         const auto lines = Lines(BuildStatusReport(o->doc.Rom()));
         ASSERT_GE(lines.size(), 6u);
         EXPECT_EQ(lines[5], std::string("Patch already applied: ") + c.patches) << c.variant;
@@ -157,7 +148,7 @@ TEST(Detect, AttackNamePlaceAndWidth)
         {"jp", 0xCFD400, 8, 0},
     };
     for (const Case& c : cases) {
-        auto o = Open(VariantOptions(c.variant));
+        auto o = Open(test::Variant(c.variant));
         const RomData& rd = o->doc.Rom();
         EXPECT_EQ(rd.spAttackNameAddr, c.addr) << c.variant;
         EXPECT_EQ(rd.spAttackNameLen, c.len) << c.variant;
@@ -168,19 +159,19 @@ TEST(Detect, AttackNamePlaceAndWidth)
 
 TEST(Detect, BattleScriptWarningsAndStoreBlock)
 {
-    auto halbrec24 = Open(VariantOptions("scripts-overflow-24"));
+    auto halbrec24 = Open(test::Variant("scripts-overflow-24"));
     EXPECT_EQ(halbrec24->result.warning,
               "Halbrec Monster AI patch was detected.\nIn order to save edited battle script with Quorvex,\n"
               "follow these steps:\n   1) Expand the ROM to 28MBit or 32MBit\n   2) Move battle script (Manage "
               "Expanded ROM menu)\n   3) Restart Quorvex\n");
     EXPECT_TRUE(halbrec24->doc.Rom().romFlags & kFlagScriptWarned);
 
-    auto halbrec28 = Open(VariantOptions("scripts-overflow-28"));
+    auto halbrec28 = Open(test::Variant("scripts-overflow-28"));
     EXPECT_EQ(halbrec28->result.warning,
               "Halbrec Monster AI patch was detected.\nIn order to save edited battle script with Quorvex,\n"
               "follow these steps:\n   1) Move battle script (Manage expanded ROM menu)\n   2) Restart Quorvex\n");
 
-    auto ostik = Open(VariantOptions("scripts-bank-f0"));
+    auto ostik = Open(test::Variant("scripts-bank-f0"));
     EXPECT_EQ(ostik->result.warning,
               "Ostik Monster AI patch was detected.\nIn order to save edited battle script with Quorvex,\n"
               "follow these steps:\n   1) Move battle script (Manage expanded ROM menu)\n   2) Restart Quorvex\n");
@@ -199,7 +190,7 @@ TEST(Detect, BattleScriptWarningsAndStoreBlock)
     EXPECT_LE(own->doc.Rom().scripts.usedBytes, kScriptSpaceOwn);
     EXPECT_FALSE(own->doc.Rom().romFlags & kFlagScriptWarned);
 
-    auto relocated = Open(VariantOptions("scripts-relocated"));
+    auto relocated = Open(test::Variant("scripts-relocated"));
     EXPECT_EQ(relocated->doc.Rom().scripts.dataBase, 0xFE0000u);
     EXPECT_TRUE(relocated->result.warning.empty());
 }
@@ -245,7 +236,7 @@ TEST(Detect, WorldMapBlocksAreReadAndDecompressed)
         EXPECT_FALSE(rd.maps.unpacked[b].empty()) << b;
     }
     EXPECT_EQ(rd.maps.unpacked[kWobMapData].size(), 65536u);
-    auto missing = Open(VariantOptions("missing-minimap"));
+    auto missing = Open(test::Variant("missing-minimap"));
     EXPECT_TRUE(missing->doc.Rom().maps.blocks[kWorMiniMap].empty());
     EXPECT_FALSE(missing->doc.Rom().maps.blocks[kWobMiniMap].empty());
 }
