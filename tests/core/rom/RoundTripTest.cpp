@@ -12,6 +12,11 @@
 using namespace quorvex;
 using quorvex::test::TempDir;
 
+namespace quorvex::synth {
+// Test names show the variant's name rather than its bytes.
+void PrintTo(const Variant& v, std::ostream* os) { *os << v.name; }
+} // namespace quorvex::synth
+
 class RoundTrip : public ::testing::TestWithParam<synth::Variant> {};
 
 TEST_P(RoundTrip, UneditedSaveIsByteIdentical)
