@@ -25,28 +25,13 @@
 #include "QuorvexApp.h"
 #include "QuorvexDoc.h"
 #include "QuorvexView.h"
+#include "AppTestSupport.h"
 #include "SyntheticImage.h"
 #include "rom/PatchDetect.h"
 
 using quorvex::synth::SynthOptions;
 
 namespace {
-
-SynthOptions VariantOptions(const QString& name)
-{
-    SynthOptions o;
-    if (!quorvex::synth::FindVariant(name.toStdString(), o))
-        qFatal("no synthetic variant %s", qPrintable(name));
-    return o;
-}
-
-QByteArray FileBytes(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
 
 // Keeps a registry entry as it was around a test that replaces it.
 class SavedLauncher {

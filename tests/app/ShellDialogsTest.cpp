@@ -28,28 +28,13 @@
 #include "QuorvexView.h"
 #include "RomExpDia.h"
 #include "SplashWnd.h"
+#include "AppTestSupport.h"
 #include "SyntheticImage.h"
 #include "WaitDlg.h"
 
 using quorvex::synth::SynthOptions;
 
 namespace {
-
-SynthOptions VariantOptions(const QString& name)
-{
-    SynthOptions o;
-    if (!quorvex::synth::FindVariant(name.toStdString(), o))
-        qFatal("no synthetic variant %s", qPrintable(name));
-    return o;
-}
-
-QByteArray FileBytes(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
 
 void Shot(QWidget* w, const QString& name)
 {

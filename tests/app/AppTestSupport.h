@@ -1,0 +1,24 @@
+#pragma once
+// Helpers shared by the offscreen window tests.
+#include <QFile>
+#include <QString>
+#include <QtGlobal>
+
+#include "SyntheticImage.h"
+
+// The options of a named synthetic variant; a fatal error when unknown.
+inline quorvex::synth::SynthOptions VariantOptions(const QString& name)
+{
+    quorvex::synth::SynthOptions o;
+    if (!quorvex::synth::FindVariant(name.toStdString(), o))
+        qFatal("no synthetic variant %s", qPrintable(name));
+    return o;
+}
+
+inline QByteArray FileBytes(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
