@@ -80,7 +80,15 @@ struct EncodeResult {
     bool TooLong(uint32_t maxBytes) const { return !IsError() && result > maxBytes; }
 };
 
-inline uint32_t MakeEncodeError(uint32_t pos) { return ((pos + 1) << 16) | (pos & 0xFFFF); }
+// Positions past 0xFFFE are reported as 0xFFFE: the packed form has only 16
+// bits for each half, and a wrapped p + 1 would turn the error into a value
+// below kEncodeError, which callers would take for a byte count.
+inline uint32_t MakeEncodeError(uint32_t pos)
+{
+    if (pos > 0xFFFE)
+        pos = 0xFFFE;
+    return ((pos + 1) << 16) | pos;
+}
 
 EncodeResult EncodeDialogue(const std::wstring& text, const CharTable& table, uint32_t maxBytes = kEncodeMaxBytes);
 EncodeResult EncodeBattle(const std::wstring& text, const CharTable& table, uint32_t maxBytes = kEncodeMaxBytes);

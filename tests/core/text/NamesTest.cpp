@@ -5,6 +5,7 @@
 #include "graphics/Tiles.h"
 #include "rom/Document.h"
 #include "rom/PreprocRomData.h"
+#include "text/DteTable.h"
 #include "text/NameEditor.h"
 #include "text/TextCodec.h"
 
@@ -256,6 +257,75 @@ TEST(TextRoundTrip, SyntheticBattleBlocks)
         }
     }
     EXPECT_GT(strings, 0);
+}
+
+// The same bytes with every space run 14 n written out as n spaces: what a
+// decoded space run encodes back to.
+Bytes SpellOutSpaceRuns(const Bytes& s, uint8_t romType)
+{
+    Bytes out;
+    for (size_t i = 0; i < s.size(); ++i) {
+        const uint8_t c = s[i];
+        if (c == 0x14 && i + 1 < s.size()) {
+            out.insert(out.end(), s[i + 1], DialogueSpace(romType));
+            ++i;
+            continue;
+        }
+        out.push_back(c);
+        // Operands are copied as they are, whatever their value.
+        size_t operands = 0;
+        if (c == 0x11 || (c >= 0x1C && c <= 0x1F))
+            operands = 1;
+        else if (c == 0x16)
+            operands = 2;
+        for (size_t k = 0; k < operands && i + 1 < s.size(); ++k)
+            out.push_back(s[++i]);
+    }
+    return out;
+}
+
+// Every string of every text block of the synthetic images, as the document
+// holds them: decoded with its family's codec and encoded back, it gives
+// the same bytes (town dialogue and location names after their dual or
+// multiple tiles are expanded).
+TEST(TextRoundTrip, EveryStringOfEverySyntheticImage)
+{
+    test::TempDir dir;
+    int dialogue = 0;
+    int battle = 0;
+    for (const auto& v : synth::AllVariants()) {
+        CQuorvexDoc doc;
+        if (!doc.OnOpenDocument(test::WriteImage(dir, v.options)).ok)
+            continue;
+        const RomData& rd = doc.Rom();
+        if (rd.romType != 1 && rd.romType != 2)
+            continue;
+        for (const CFF6DynTextObj* block : {&rd.text.townDialogue, &rd.text.locationNames}) {
+            for (int i = 0; i < block->Count(); ++i) {
+                const Bytes plain = ExpandDialogue(block->GetString(i), rd.text.dte, &rd.text.multiTile, rd.romType);
+                const DecodeResult d = DecodeDialogue(plain, DialogueCharTable(), rd.romType);
+                ASSERT_EQ(d.status, kDecodeComplete) << v.name << " string " << i;
+                const EncodeResult e = EncodeDialogue(d.text, DialogueCharTable(), 0xFFFF);
+                ASSERT_FALSE(e.IsError()) << v.name << " string " << i;
+                EXPECT_EQ(e.bytes, SpellOutSpaceRuns(plain, rd.romType)) << v.name << " string " << i;
+                ++dialogue;
+            }
+        }
+        for (const CFF6DynTextObj* block :
+             {&rd.text.battleMessages, &rd.text.monsterDialogue, &rd.text.itemDescriptions}) {
+            for (int i = 0; i < block->Count(); ++i) {
+                const Bytes s = block->GetString(i);
+                const DecodeResult d = DecodeBattle(s, &BattleCharTable(), rd.romType);
+                ASSERT_EQ(d.status, kDecodeComplete) << v.name << " string " << i;
+                const EncodeResult e = EncodeBattle(d.text, BattleCharTable(), 0xFFFF);
+                ASSERT_FALSE(e.IsError()) << v.name << " string " << i;
+                EXPECT_EQ(e.bytes, s) << v.name << " string " << i;
+                ++battle;
+            }
+        }
+    }
+    EXPECT_GT(dialogue, 1000);
+    EXPECT_GT(battle, 500);
 }
 
 TEST(NamePictures, DrawnInTheSmallFontOnFirstUse)

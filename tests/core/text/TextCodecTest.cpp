@@ -246,6 +246,25 @@ TEST(DialogueCodec, CharacterErrorsAndLimits)
     EXPECT_EQ(EncodeDialogue(L"", DialogueCharTable()).result, 0u);
 }
 
+// A fault beyond the 16 bits of the packed result still reads as an error
+// (a wrapped position would have read as a byte count).
+TEST(DialogueCodec, ErrorFarIntoALongText)
+{
+    std::wstring text;
+    for (int i = 0; i < 13107; ++i)
+        text += L"<XYZ>"; // consumed silently: the fault lies at 65535
+    EncodeResult r = EncodeDialogue(text + L"\u00E9", DialogueCharTable());
+    ASSERT_TRUE(r.IsError());
+    EXPECT_EQ(r.ErrorPos(), 0xFFFEu);
+    EXPECT_EQ(r.ErrorEnd(), 0xFFFFu);
+    r = EncodeBattle(text + L"<XYZ><XYZ>\u00E9", BattleCharTable(), 0x20000);
+    ASSERT_TRUE(r.IsError());
+    EXPECT_EQ(r.ErrorPos(), 0xFFFEu);
+    EXPECT_TRUE(r.bytes.empty());
+    // Below the limit the position is exact.
+    EXPECT_EQ(MakeEncodeError(0xFFFD), 0xFFFEFFFDu);
+}
+
 TEST(BattleCodec, Tags)
 {
     EXPECT_EQ(EncB(L"<A$01>"), (Bytes{0x02, 0x01}));
