@@ -70,14 +70,17 @@ int ReduceWavToMono16(const uint8_t* wav, size_t length, std::vector<int16_t>& s
         return kWavTooManyChannels;
     const uint16_t align = Le16(wav + 32);
     const uint16_t bits = Le16(wav + 34);
+    // The layout follows from the frame size and the sample width alone:
+    // the block alignment is what the data is laid out by, so a header
+    // whose channel count disagrees with it is read by its alignment.
     Layout layout;
-    if (bits == 8 && align == 1 && channels == 1)
+    if (bits == 8 && align == 1)
         layout = Layout::Mono8;
-    else if (bits == 8 && align == 2 && channels == 2)
+    else if (bits == 8 && align == 2)
         layout = Layout::Stereo8;
-    else if (bits == 16 && align == 2 && channels == 1)
+    else if (bits == 16 && align == 2)
         layout = Layout::Mono16;
-    else if (bits == 16 && align == 4 && channels == 2)
+    else if (bits == 16 && align == 4)
         layout = Layout::Stereo16;
     else
         return kWavBadAlignment;

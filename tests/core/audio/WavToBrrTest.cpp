@@ -70,9 +70,11 @@ TEST(WavValidation, EachCheckInOrderGivesItsCode)
     EXPECT_EQ(with([](auto& w) { Put16(w, 20, 3); }), kWavNotPcm);
     EXPECT_EQ(with([](auto& w) { Put16(w, 22, 0); }), kWavTooManyChannels);
     EXPECT_EQ(with([](auto& w) { Put16(w, 22, 6); }), kWavTooManyChannels);
-    EXPECT_EQ(with([](auto& w) { Put16(w, 32, 4); }), kWavBadAlignment); // 16-bit mono, alignment 4
+    EXPECT_EQ(with([](auto& w) { Put16(w, 32, 3); }), kWavBadAlignment); // 16-bit, alignment 3
     EXPECT_EQ(with([](auto& w) { Put16(w, 34, 24); Put16(w, 32, 3); }), kWavBadAlignment);
-    EXPECT_EQ(with([](auto& w) { Put16(w, 34, 8); }), kWavBadAlignment); // 8-bit with alignment 2, mono
+    EXPECT_EQ(with([](auto& w) { Put16(w, 34, 8); Put16(w, 32, 4); }), kWavBadAlignment);
+    EXPECT_EQ(with([](auto& w) { Put16(w, 34, 16); Put16(w, 32, 1); }), kWavBadAlignment);
+    EXPECT_EQ(with([](auto& w) { Put16(w, 34, 12); Put16(w, 32, 2); }), kWavBadAlignment);
     EXPECT_EQ(with([](auto& w) { w[36] = 'L'; }), kWavNoData);
 
     // The earliest failing check decides.
@@ -87,6 +89,30 @@ TEST(WavValidation, EachCheckInOrderGivesItsCode)
     EXPECT_EQ(ConvertWavToBrr(bad.data(), bad.size(), buf.data(), cap), kWavNoData);
     EXPECT_EQ(cap, 4096u);
     EXPECT_TRUE(std::all_of(buf.begin(), buf.end(), [](uint8_t b) { return b == 0xAA; }));
+}
+
+// Only alignment and sample width pick the layout: a channel count that
+// disagrees with them (but is 1 or 2) does not refuse the file.
+TEST(WavValidation, AlignmentAndWidthDecideTheLayoutWhateverTheChannelCount)
+{
+    const std::vector<uint8_t> bytes = {0x90, 0x70, 0xFF, 0x01, 0x80, 0x80, 0x00, 0xFF};
+    auto relabel = [](std::vector<uint8_t> w, uint16_t channels) {
+        Put16(w, 22, channels);
+        return w;
+    };
+    // 8-bit, alignment 2, said to be mono: read as 8-bit stereo frames.
+    EXPECT_EQ(Reduce(relabel(MakeWavImage(2, 8, 8000, bytes), 1)), Reduce(MakeWavImage(2, 8, 8000, bytes)));
+    EXPECT_EQ(Reduce(relabel(MakeWavImage(2, 8, 8000, bytes), 1)).size(), 4u);
+    // 8-bit, alignment 1, said to be stereo: read as 8-bit mono.
+    EXPECT_EQ(Reduce(relabel(MakeWavImage(1, 8, 8000, bytes), 2)), Reduce(MakeWavImage(1, 8, 8000, bytes)));
+    // 16-bit, alignment 4, said to be mono: 16-bit stereo frames.
+    EXPECT_EQ(Reduce(relabel(MakeWavImage(2, 16, 8000, bytes), 1)), Reduce(MakeWavImage(2, 16, 8000, bytes)));
+    EXPECT_EQ(Reduce(relabel(MakeWavImage(2, 16, 8000, bytes), 1)).size(), 2u);
+    // 16-bit, alignment 2, said to be stereo: 16-bit mono.
+    EXPECT_EQ(Reduce(relabel(MakeWavImage(1, 16, 8000, bytes), 2)), Reduce(MakeWavImage(1, 16, 8000, bytes)));
+    // The channel count itself is still checked first.
+    std::vector<uint8_t> out;
+    EXPECT_EQ(Convert(relabel(MakeWavImage(1, 16, 8000, bytes), 3), out), kWavTooManyChannels);
 }
 
 TEST(WavValidation, TruncatedAndTinyFilesAreRefusedWithoutReadingPastThem)
