@@ -45,8 +45,11 @@ SpriteWalk WalkMonster(const RomData& rd, int monster,
     const uint8_t* mapping = MappingBytes(g, rec.CombinedMapping(), &mapLen);
     const size_t tileBytes = static_cast<size_t>(rec.TileBytes());
     size_t at = static_cast<size_t>(rec.TileStartUnits()) * 8;
-    const int bytesPerRow = walk.large ? 2 : 1;
-    const int rows = walk.large ? 16 : 8;
+    // The layout follows the mapping actually addressed: a record flagged
+    // large whose byte 4 is 0x80 or more wraps to a small mapping, and only
+    // its 8 bytes may be read.
+    const int bytesPerRow = mapLen == 32 ? 2 : 1;
+    const int rows = mapLen == 32 ? 16 : 8;
     uint8_t idx[64];
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < 8 * bytesPerRow; ++c) {
@@ -63,7 +66,6 @@ SpriteWalk WalkMonster(const RomData& rd, int monster,
             at += tileBytes;
         }
     }
-    (void)mapLen;
     return walk;
 }
 
@@ -134,6 +136,11 @@ void RenderFormation(RomData& rd, int formation, int background, int mould, int 
     if (scale < 1)
         scale = 1;
     const int fieldW = 240 / scale, fieldH = 147 / scale;
+    // A caller that shows progress hears of the formation first; the
+    // backgrounds, when they still need drawing, report under their own
+    // caption.
+    if (progress)
+        progress(kLoadingFormationGraphics, 0, 1);
     bmp.Create(fieldW, fieldH);
     bmp.Fill(BitmapFill::Gradient);
     RenderAllBackgrounds(rd, progress);

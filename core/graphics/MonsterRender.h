@@ -41,7 +41,9 @@ constexpr uint32_t kFormationBorderColor = 0x383030;
 // Draws a formation preview: the background pattern (or, with a background
 // number, a copy of that background's prepared picture), then slots 1..6,
 // then with a mould the slot frames. Negative numbers mean none. Renders all
-// backgrounds first if that has not happened yet (with `progress`).
+// backgrounds first if that has not happened yet. With `progress` the
+// caption "Loading Formation Graphics" is reported first, then the
+// backgrounds' own caption while they are drawn.
 void RenderFormation(RomData& rd, int formation, int background, int mould, int scale, CFF6Bitmap& bmp,
                      const ProgressFn& progress = {});
 

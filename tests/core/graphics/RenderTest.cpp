@@ -367,3 +367,49 @@ TEST(GraphicsLoad, RoundTripOnEveryVariantAndDamagedTables)
         break; // one damaged pass is enough
     }
 }
+
+TEST(RenderMonster, LargeRecordWrappingToASmallMappingReadsOnlyItsEightBytes)
+{
+    // Flagged large with byte 4 = 0xFF: the combined number wraps to small
+    // mapping 0x7F. Its 8 bytes are empty; the large mappings that follow
+    // it in memory are full and must not be taken for its rows 8..15.
+    auto rd = HandMade();
+    GraphicsTables& g = rd->gfx;
+    g.smallMappings[127].fill(0);
+    for (auto& m : g.largeMappings)
+        m.fill(0xFF);
+    CountMappingTiles(g);
+    g.monsterGfxRecords[1].bytes = {0x00, 0x01, 0x80, 0x04, 0xFF};
+    CFF6Bitmap bmp;
+    ASSERT_TRUE(RenderMonster(*rd, 1, bmp, 1));
+    EXPECT_EQ(bmp.Width(), 128);
+    for (uint32_t p : bmp.Pixels())
+        ASSERT_EQ(p, 0u);
+    EXPECT_NE(TilesStudioText(*rd, 1).find("8x8 tiles: 0 (0 bytes)"), std::string::npos);
+
+    // Byte 4 = 0x80 wraps to small mapping 0 (two tiles, small layout): the
+    // second tile lands at column 7, row 7 of the 8-column grid.
+    g.monsterGfxRecords[1].bytes = {0x00, 0x01, 0x80, 0x04, 0x80};
+    ASSERT_TRUE(RenderMonster(*rd, 1, bmp, 1));
+    EXPECT_EQ(bmp.GetPixel(0, 0), 0x00FF00u);
+    EXPECT_EQ(bmp.GetPixel(56, 56), 0x0000FFu);
+}
+
+TEST_F(SynthRender, FormationReportsItsOwnCaptionFirst)
+{
+    RomData& rd = doc.Rom();
+    std::vector<std::string> captions;
+    CFF6Bitmap bmp;
+    RenderFormation(rd, 0, 7, -1, 1, bmp, [&](const char* c, int, int) {
+        if (captions.empty() || captions.back() != c)
+            captions.push_back(c);
+    });
+    ASSERT_EQ(captions.size(), 2u);
+    EXPECT_EQ(captions[0], "Loading Formation Graphics");
+    EXPECT_EQ(captions[1], "Decompressing background graphics");
+    // Backgrounds are drawn once: a second preview only names the formation.
+    captions.clear();
+    RenderFormation(rd, 0, 7, -1, 1, bmp, [&](const char* c, int, int) { captions.push_back(c); });
+    ASSERT_EQ(captions.size(), 1u);
+    EXPECT_EQ(captions[0], "Loading Formation Graphics");
+}
