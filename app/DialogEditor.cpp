@@ -13,7 +13,33 @@
 
 using namespace quorvex;
 
-CDialogEditor::CDialogEditor(CQuorvexDoc& doc, QWidget* parent) : QDialog(parent), m_doc(doc)
+// The three blocks as they were when the editor opened. Cancel puts these
+// back rather than reading the image file again: the file does not hold
+// edits that an earlier OK kept but that were not saved yet, and those
+// must survive a later Cancel.
+struct CDialogEditor::Opened {
+    DteTable dte;
+    CFF6DynTextObj multiTile;
+    CFF6DynTextObj townDialogue;
+    CFF6DynTextObj locationNames;
+
+    explicit Opened(const TextTables& t) : dte(t.dte)
+    {
+        multiTile.CopyFrom(t.multiTile);
+        townDialogue.CopyFrom(t.townDialogue);
+        locationNames.CopyFrom(t.locationNames);
+    }
+    void Restore(TextTables& t) const
+    {
+        t.dte = dte;
+        t.multiTile.CopyFrom(multiTile);
+        t.townDialogue.CopyFrom(townDialogue);
+        t.locationNames.CopyFrom(locationNames);
+    }
+};
+
+CDialogEditor::CDialogEditor(CQuorvexDoc& doc, QWidget* parent)
+    : QDialog(parent), m_doc(doc), m_opened(std::make_unique<Opened>(doc.Rom().text))
 {
     setWindowTitle(QStringLiteral("Quorvex: Dialog Editor"));
     RomData& rd = doc.Rom();
@@ -35,6 +61,8 @@ CDialogEditor::CDialogEditor(CQuorvexDoc& doc, QWidget* parent) : QDialog(parent
     resize(760, 620);
 }
 
+CDialogEditor::~CDialogEditor() = default;
+
 CTextPage* CDialogEditor::Page(int i) const { return qobject_cast<CTextPage*>(m_tabs->widget(i)); }
 
 void CDialogEditor::accept()
@@ -47,9 +75,7 @@ void CDialogEditor::accept()
 
 void CDialogEditor::reject()
 {
-    std::string error;
-    if (!ReloadDialogue(m_doc.Rom(), &error))
-        MessageService::Instance().Error(QString::fromStdString(error), this);
+    m_opened->Restore(m_doc.Rom().text);
     QDialog::reject();
 }
 
@@ -72,6 +98,9 @@ const EditorRegistration kDialogEditor{EditorCommand::DialogEditor,
 struct CTextEditorDia::Saved {
     CFF6DynTextObj block;
     std::vector<uint8_t> records;
+    // Repairing the game's own small battle messages clears this fingerprint
+    // bit; Cancel brings the game's block back, so the bit comes back too.
+    uint32_t btlMsgTextPrint = 0;
 };
 
 CTextEditorDia::CTextEditorDia(CQuorvexDoc& doc, const TextPageConfig& config, QWidget* parent)
@@ -83,6 +112,7 @@ CTextEditorDia::CTextEditorDia(CQuorvexDoc& doc, const TextPageConfig& config, Q
     else if (config.records)
         m_saved->records.assign(config.records,
                                 config.records + static_cast<size_t>(config.recordCount) * config.recordSize);
+    m_saved->btlMsgTextPrint = doc.Rom().romFlags & kFlagBtlMsgTextPrint;
     m_page = new CTextPage(doc.Rom(), config, this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CTextEditorDia::accept);
@@ -108,5 +138,7 @@ void CTextEditorDia::reject()
         cfg.block->CopyFrom(m_saved->block);
     else if (cfg.records && !m_saved->records.empty())
         std::copy(m_saved->records.begin(), m_saved->records.end(), cfg.records);
+    RomData& rd = m_doc.Rom();
+    rd.romFlags = (rd.romFlags & ~kFlagBtlMsgTextPrint) | m_saved->btlMsgTextPrint;
     QDialog::reject();
 }

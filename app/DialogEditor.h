@@ -1,9 +1,10 @@
 #pragma once
 // "Quorvex: Dialog Editor": town dialogue, the dual-tile (or multiple-tile)
 // table and location names, one text page each. OK keeps the edits and
-// marks the document modified; Cancel reads the three blocks again from
-// the image file.
+// marks the document modified; Cancel puts back the three blocks as they
+// were when the editor opened.
 #include <QDialog>
+#include <memory>
 
 #include "text/TextPage.h"
 
@@ -17,6 +18,7 @@ class CDialogEditor : public QDialog {
     Q_OBJECT
 public:
     CDialogEditor(quorvex::CQuorvexDoc& doc, QWidget* parent = nullptr);
+    ~CDialogEditor() override;
     CTextPage* Page(int i) const;
     QTabWidget* Tabs() const { return m_tabs; }
 
@@ -29,8 +31,10 @@ public slots:
     void reject() override;
 
 private:
+    struct Opened;
     quorvex::CQuorvexDoc& m_doc;
     QTabWidget* m_tabs = nullptr;
+    std::unique_ptr<Opened> m_opened;
 };
 
 // The one-page "Quorvex: Text Editor" that other editors open on a block or

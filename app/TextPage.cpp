@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
@@ -16,37 +15,42 @@
 #include "CaptionEdit.h"
 #include "MessageService.h"
 #include "WizTextConvDia.h"
+#include "controls/FieldControls.h"
 #include "rom/RomData.h"
 
 using namespace quorvex;
 
+// The caption of the list fill, shared with the other editors' list fills.
+constexpr const char* kLoadingTextList = "Loading Text List";
+
 namespace {
 
-// A progress window for the long operations; it lets the window repaint.
-class Progress {
-public:
-    Progress(const QString& title, QWidget* parent) : m_dlg(title, QString(), 0, 100, parent)
-    {
-        m_dlg.setWindowTitle(title);
-        m_dlg.setMinimumDuration(400);
-        m_dlg.setWindowModality(Qt::WindowModal);
-    }
-    PageProgressFn Fn()
-    {
-        return [this](int done, int total) {
-            if (done % 64 != 0 && done != total)
-                return;
-            m_dlg.setMaximum(total);
-            m_dlg.setValue(done);
-            QApplication::processEvents();
-        };
-    }
-
-private:
-    QProgressDialog m_dlg;
-};
+// Hands a page operation's progress to the shared progress window. Every
+// step repaints, so only every 64th string (and the last) is shown.
+PageProgressFn StepsOf(CProgressWindow& window)
+{
+    return [&window](int done, int total) {
+        if (done % 64 != 0 && done != total)
+            return;
+        window.Step(done, total);
+    };
+}
 
 } // namespace
+
+// Shows the progress window with a caption for the life of one operation.
+class CTextPage::ProgressScope {
+public:
+    ProgressScope(CProgressWindow& window, const char* caption) : m_window(window)
+    {
+        m_window.Show(QString::fromUtf8(caption));
+    }
+    ~ProgressScope() { m_window.hide(); }
+    PageProgressFn Fn() { return StepsOf(m_window); }
+
+private:
+    CProgressWindow& m_window;
+};
 
 CTextPage::CTextPage(RomData& rd, TextPageConfig config, QWidget* parent)
     : QWidget(parent), m_logic(std::make_unique<CTextPageLogic>(rd, std::move(config)))
@@ -128,7 +132,13 @@ CTextPage::CTextPage(RomData& rd, TextPageConfig config, QWidget* parent)
         index = s.value(QStringLiteral("Settings/") + QString::fromStdWString(cfg.indexKey), index).toInt();
     }
     m_index = m_logic->ClampIndex(index);
-    Refresh();
+    m_progress = new CProgressWindow(this);
+    {
+        // Decoding every string of a large block takes a moment.
+        ProgressScope p(*m_progress, kLoadingTextList);
+        Fill(p.Fn());
+    }
+    Select(m_index);
 }
 
 CTextPage::~CTextPage() = default;
@@ -159,12 +169,20 @@ void CTextPage::FillRow(int row)
     }
 }
 
-void CTextPage::Refresh()
+void CTextPage::Fill(const PageProgressFn& progress)
 {
     const int n = m_logic->StringCount();
     m_list->setRowCount(n);
-    for (int i = 0; i < n; ++i)
+    for (int i = 0; i < n; ++i) {
         FillRow(i);
+        if (progress)
+            progress(i + 1, n);
+    }
+}
+
+void CTextPage::Refresh()
+{
+    Fill({});
     m_index = m_logic->ClampIndex(m_index);
     Select(m_index);
 }
@@ -246,15 +264,19 @@ void CTextPage::OnDeleteAll()
 {
     if (!MessageService::Instance().Question(QString::fromUtf8(pagetext::kDeleteAllQuestion), this))
         return;
-    Progress p(QString::fromUtf8(pagetext::kProgressDeleting), this);
-    m_logic->DeleteAll(p.Fn());
+    {
+        ProgressScope p(*m_progress, pagetext::kProgressDeleting);
+        m_logic->DeleteAll(p.Fn());
+    }
     Refresh();
 }
 
 void CTextPage::OnOptimize()
 {
-    Progress p(QString::fromUtf8(pagetext::kProgressOptimizing), this);
-    m_logic->OptimizeAll(p.Fn());
+    {
+        ProgressScope p(*m_progress, pagetext::kProgressOptimizing);
+        m_logic->OptimizeAll(p.Fn());
+    }
     Refresh();
 }
 
@@ -276,7 +298,11 @@ void CTextPage::OnImport()
                                                       QStringLiteral("Text Files (*.txt);;All Files (*.*)"));
     if (path.isEmpty())
         return;
-    Progress p(QString::fromUtf8(pagetext::kProgressImporting), this);
-    ShowMessage(m_logic->ImportScript(path.toStdString(), p.Fn()));
+    PageMessage m;
+    {
+        ProgressScope p(*m_progress, pagetext::kProgressImporting);
+        m = m_logic->ImportScript(path.toStdString(), p.Fn());
+    }
+    ShowMessage(m);
     Refresh();
 }

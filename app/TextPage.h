@@ -13,6 +13,7 @@ class QLabel;
 class QPushButton;
 class CCaptionEdit;
 class CWizTextConvDia;
+class CProgressWindow;
 
 class CTextPage : public QWidget {
     Q_OBJECT
@@ -36,6 +37,8 @@ public:
     QPushButton* DeleteAllButton() const { return m_deleteAll; }
     QPushButton* OptimizeButton() const { return m_optimize; }
     CWizTextConvDia* Mapping() const { return m_mapping; }
+    // The shared progress window of the list fill and the long operations.
+    CProgressWindow* ProgressWindow() const { return m_progress; }
 
 public slots:
     void OnApply();
@@ -47,7 +50,9 @@ public slots:
     void OnImport();
 
 private:
+    class ProgressScope;
     void FillRow(int row);
+    void Fill(const quorvex::PageProgressFn& progress);
     void ShowMessage(const quorvex::PageMessage& m);
     void UpdateLabels();
 
@@ -63,4 +68,5 @@ private:
     QPushButton* m_deleteAll = nullptr;
     QPushButton* m_optimize = nullptr;
     CWizTextConvDia* m_mapping = nullptr;
+    CProgressWindow* m_progress = nullptr;
 };

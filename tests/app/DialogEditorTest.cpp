@@ -3,6 +3,7 @@
 // keyboard mapping, Cancel and OK, the refusals, and the one-page editor.
 #include <QDir>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
@@ -17,6 +18,7 @@
 #include "SyntheticImage.h"
 #include "TextPage.h"
 #include "WizTextConvDia.h"
+#include "controls/FieldControls.h"
 #include "rom/Document.h"
 #include "text/TextTables.h"
 
@@ -112,11 +114,74 @@ private slots:
         QCOMPARE(town->Remaining()->text(),
                  QStringLiteral("Remaining bytes: %1").arg(doc.Rom().text.townDialogue.FreeBytes()));
 
-        // Cancel reads the three blocks again from the file.
+        // Cancel puts the three blocks back as they were when the editor opened.
         dlg.reject();
         QVERIFY(!doc.IsModified());
         QCOMPARE(doc.Rom().text.townDialogue.Count(), n);
         QVERIFY(!doc.Rom().text.townDialogue.GetString(5).empty());
+    }
+
+    // The list fill and the long operations show the shared progress
+    // window with their captions and close it when done.
+    void progressWindow()
+    {
+        ScopedRecordingMessages messages;
+        CQuorvexDoc doc;
+        QVERIFY(doc.OnOpenDocument(Image({}, "p.smc").toStdString()).ok);
+        CDialogEditor dlg(doc);
+        dlg.show();
+        CTextPage* town = dlg.Page(0);
+        QVERIFY(town->ProgressWindow() != nullptr);
+        QCOMPARE(town->ProgressWindow()->Caption(), QStringLiteral("Loading Text List"));
+        QVERIFY(!town->ProgressWindow()->isVisible());
+        town->OptimizeButton()->click();
+        QCOMPARE(town->ProgressWindow()->Caption(), QStringLiteral("Optimizing DTE symbols usage"));
+        QVERIFY(!town->ProgressWindow()->isVisible());
+        messages.QueueAnswer(true);
+        town->DeleteAllButton()->click();
+        QCOMPARE(town->ProgressWindow()->Caption(), QStringLiteral("Deleting captions"));
+        QVERIFY(!town->ProgressWindow()->isVisible());
+        QVERIFY(dlg.findChildren<QProgressDialog*>().isEmpty());
+        dlg.reject();
+    }
+
+    // Cancel undoes only what was edited since the editor opened: edits an
+    // earlier OK kept (not saved to the file yet) stay.
+    void cancelKeepsEarlierOkEdits()
+    {
+        ScopedRecordingMessages messages;
+        CQuorvexDoc doc;
+        QVERIFY(doc.OnOpenDocument(Image({}, "k.smc").toStdString()).ok);
+        const std::vector<uint8_t> original6 = doc.Rom().text.townDialogue.GetString(6);
+        const std::vector<uint8_t> dte = std::vector<uint8_t>(doc.Rom().text.dte.bytes.begin(),
+                                                              doc.Rom().text.dte.bytes.end());
+        {
+            CDialogEditor dlg(doc);
+            dlg.Page(0)->Select(5);
+            dlg.Page(0)->Edit()->setPlainText(QStringLiteral("Kept after OK"));
+            dlg.Page(0)->OnApply();
+            dlg.accept();
+        }
+        QVERIFY(doc.IsModified());
+        {
+            CDialogEditor dlg(doc);
+            dlg.Page(0)->Select(6);
+            dlg.Page(0)->Edit()->setPlainText(QStringLiteral("Dropped by Cancel"));
+            dlg.Page(0)->OnApply();
+            dlg.Page(1)->Select(0);
+            dlg.Page(1)->Edit()->setPlainText(QStringLiteral("<$41><$42>"));
+            dlg.Page(1)->OnApply();
+            dlg.Page(2)->Select(1);
+            dlg.Page(2)->Edit()->setPlainText(QStringLiteral("Gone"));
+            dlg.Page(2)->OnApply();
+            dlg.reject();
+        }
+        CTextPageLogic town(doc.Rom(), TownDialogPageConfig(doc.Rom()));
+        QCOMPARE(QString::fromStdWString(town.Decoded(5)), QStringLiteral("Kept after OK"));
+        QVERIFY(doc.Rom().text.townDialogue.GetString(6) == original6);
+        QVERIFY(std::equal(dte.begin(), dte.end(), doc.Rom().text.dte.bytes.begin()));
+        CTextPageLogic names(doc.Rom(), LocationNamesPageConfig(doc.Rom()));
+        QVERIFY(names.Decoded(1) != L"Gone");
     }
 
     void keyboardMapping()
@@ -187,6 +252,42 @@ private slots:
         Shot(&dlg, "text_editor_big_quotes.png");
         dlg.reject();
         QVERIFY(doc.Rom().text.monsterDialogue.Data() == before);
+    }
+
+    // Cancel after the repair of the game's own small battle messages brings
+    // back the block and the fingerprint bit the repair cleared, so the next
+    // editor asks again instead of refusing.
+    void textEditorCancelRestoresRepairedBattleMessages()
+    {
+        ScopedRecordingMessages messages;
+        CQuorvexDoc doc;
+        QVERIFY(doc.OnOpenDocument(Image({}, "r.smc").toStdString()).ok);
+        RomData& rd = doc.Rom();
+        CFF6DynTextObj& b = rd.text.battleMessages;
+        // String 0x11 runs over every other string: more bytes in use than
+        // the block holds, as in the game's own block.
+        std::vector<uint8_t> data(static_cast<size_t>(b.Size()), 0x85), ptrs;
+        data[static_cast<size_t>(b.Size()) - 1] = 0x00;
+        for (int i = 0; i < 256; ++i) {
+            const uint16_t p =
+                static_cast<uint16_t>(b.Base() + (i == 0x11 ? 0x100u : static_cast<unsigned>(b.Size()) - 2));
+            ptrs.push_back(static_cast<uint8_t>(p));
+            ptrs.push_back(static_cast<uint8_t>(p >> 8));
+        }
+        b.LoadFrom16(ptrs, data);
+        QVERIFY(b.FreeBytes() < 0);
+        rd.romFlags |= kFlagBtlMsgPtrPrint | kFlagBtlMsgTextPrint;
+        const std::vector<uint8_t> before = b.Data();
+        CTextEditorDia dlg(doc, BattleSmallPageConfig(rd));
+        dlg.Page()->Select(0);
+        dlg.Page()->Edit()->setPlainText(QStringLiteral("Hi"));
+        messages.QueueAnswer(true);
+        dlg.Page()->OnApply();
+        QCOMPARE(rd.romFlags & kFlagBtlMsgTextPrint, 0u);
+        QVERIFY(b.Data() != before);
+        dlg.reject();
+        QVERIFY(b.Data() == before);
+        QCOMPARE(rd.romFlags & kFlagBtlMsgTextPrint, static_cast<uint32_t>(kFlagBtlMsgTextPrint));
     }
 };
 
