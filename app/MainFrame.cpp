@@ -332,15 +332,30 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+namespace {
+bool CarriesLocalFile(const QMimeData* mime)
 {
-    const QMimeData* mime = event->mimeData();
     if (mime && mime->hasUrls())
         for (const QUrl& url : mime->urls())
-            if (url.isLocalFile()) {
-                event->acceptProposedAction();
-                return;
-            }
+            if (url.isLocalFile())
+                return true;
+    return false;
+}
+} // namespace
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (CarriesLocalFile(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+// Moves over a child that takes no drops itself (the read-only report
+// refuses every move) reach the frame; without accepting them here a file
+// dragged over the report could not be dropped there.
+void CMainFrame::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (CarriesLocalFile(event->mimeData()))
+        event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event)

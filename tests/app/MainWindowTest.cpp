@@ -270,6 +270,42 @@ private slots:
         QVERIFY(!remote.isAccepted());
     }
 
+    void dropOnTheReportReachesTheWindow()
+    {
+        // Users drop files anywhere on the window, mostly on the big report
+        // area; the read-only report must hand the drop on to the frame.
+        ScopedRecordingMessages messages;
+        CQuorvexApp app;
+        auto options = Quiet();
+        options.showWindow = true;
+        QVERIFY(app.InitInstance({QStringLiteral("quorvex")}, options));
+        CMainFrame* frame = app.MainFrame();
+        QVERIFY(QTest::qWaitForWindowExposed(frame));
+        const QString path = Image(QStringLiteral("us-32-headered"), QStringLiteral("onreport.smc"));
+        auto* report = frame->View()->findChild<QPlainTextEdit*>(QStringLiteral("statusReport"));
+        QVERIFY(report);
+        QWidget* target = report->viewport();
+
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(30, 30), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        enter.setAccepted(false);
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDragMoveEvent move(QPoint(32, 32), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        move.setAccepted(false);
+        QApplication::sendEvent(target, &move);
+        QVERIFY(move.isAccepted());
+        QDropEvent drop(QPointF(32, 32), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        drop.setAccepted(false);
+        QApplication::sendEvent(target, &drop);
+        QVERIFY(drop.isAccepted());
+        QCOMPARE(app.Document()->PathName(), QFileInfo(path).absoluteFilePath());
+        QVERIFY(frame->View()->ReportText().contains(QStringLiteral("Cart size: 32 Mbit\n")));
+        QVERIFY(messages.Log().isEmpty());
+        frame->hide();
+    }
+
     void reportAndButtons_data()
     {
         QTest::addColumn<QString>("variant");
