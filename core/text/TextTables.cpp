@@ -46,6 +46,38 @@ void StoreBlock(ImageFile& f, const CFF6DynTextObj& block, const RawTable& ptrRa
     f.WriteRom(textRaw.romOffset, data);
 }
 
+// The load ends the game routine's list at the first slot from 3083 on
+// whose pointer reads 0xFFFF. A string that the packing of an edit put at
+// offset 0xFFFF exactly would end the list there on reopening, and the next
+// save would drop it and every later string. One filler byte in front of it
+// moves it (and the strings after it) to 0x10000 on; the byte comes out of
+// the free space at the end of the block. Without free space, or with a
+// string running over offset 0xFFFF, the layout is written as it is.
+void KeepListEndClear(const CFF6DynTextObj& dlg, std::vector<uint32_t>& p, std::vector<uint8_t>& data)
+{
+    const int count = dlg.Count();
+    bool collides = false;
+    for (int k = kTownDlgMinCount; k < count; ++k)
+        collides = collides || p[static_cast<size_t>(k)] == 0xFFFF;
+    if (!collides)
+        return;
+    uint64_t end = 0;
+    for (int j = 0; j < count; ++j) {
+        const uint64_t start = p[static_cast<size_t>(j)];
+        const uint64_t stop = start + static_cast<uint64_t>(std::max(dlg.StringLength(j), 0)) + 1;
+        if (start < 0xFFFF && stop > 0xFFFF)
+            return;
+        end = std::max(end, stop);
+    }
+    if (data.size() <= 0xFFFF || end >= data.size())
+        return;
+    data.insert(data.begin() + 0xFFFF, 0xFF);
+    data.pop_back();
+    for (int j = 0; j < count; ++j)
+        if (p[static_cast<size_t>(j)] >= 0xFFFF)
+            ++p[static_cast<size_t>(j)];
+}
+
 uint32_t TownDlgSize(const RomData& rd)
 {
     if (rd.romType == kRomFF6j)
@@ -303,6 +335,9 @@ void StoreDialogue(ImageFile& f, RomData& rd)
         return;
     }
     std::vector<uint32_t> p = dlg.Pointers();
+    std::vector<uint8_t> data = dlg.Data();
+    if (!third && !jp)
+        KeepListEndClear(dlg, p, data);
     uint32_t split = kTownDlgSlots + 1;
     for (int i = 0; i < kTownDlgSlots; ++i)
         if (p[static_cast<size_t>(i)] > 0xFFFF) {
@@ -322,7 +357,7 @@ void StoreDialogue(ImageFile& f, RomData& rd)
         for (int i = 0; i < kTownDlgSlots; ++i)
             WriteLe16(&ptrBytes[2 * static_cast<size_t>(i)], static_cast<uint16_t>(p[static_cast<size_t>(i)]));
         f.WriteRom(kTownDlgPointers, ptrBytes);
-        f.WriteRom(kTownDlgData, dlg.Data());
+        f.WriteRom(kTownDlgData, data);
         if (!jp)
             f.WriteRom(kDialogueRoutine, kDialogueRoutineOwn, 38);
         StoreLocationNames(f, rd);

@@ -289,3 +289,49 @@ TEST(BattleTexts, JapanesePlaces)
     EXPECT_EQ(ItemDescriptionPlace(2).text, 0x186E00u);
     EXPECT_EQ(ItemDescriptionPlace(1).size, 0x13A0);
 }
+
+// The load ends the game routine's list at the first slot from 3083 on whose
+// pointer reads 0xFFFF. Edits that pack a string to start exactly there
+// must not lose it and the strings after it on reopening: the save puts one
+// filler byte in front of it.
+TEST(DialogueSave, StringPackedAtTheListEndMarkerSurvivesReopening)
+{
+    TempDir dir;
+    const std::string path = test::WriteImage(dir, {});
+    CQuorvexDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path).ok);
+    RomData& rd = doc.Rom();
+    CFF6DynTextObj& dlg = rd.text.townDialogue;
+    // String 0 of one byte, strings 1 … 3081 of twenty, string 3082 of 831:
+    // string 3083 starts at 0xFFFF.
+    const int count = 3090;
+    std::vector<uint8_t> data;
+    std::vector<uint32_t> ptrs(kTownDlgSlots, 0xFFFF);
+    for (int i = 0; i < count; ++i) {
+        ptrs[static_cast<size_t>(i)] = static_cast<uint32_t>(data.size());
+        const int len = i == 0 ? 1 : i < 3082 ? 20 : i == 3082 ? 831 : 1 + i % 7;
+        for (int k = 0; k < len; ++k)
+            data.push_back(static_cast<uint8_t>(0x41 + (i + k) % 20));
+        data.push_back(0x00);
+    }
+    dlg.Init(kScanDialogue, count, kTownDlgSize, kTownDlgSlots, 0);
+    ASSERT_EQ(dlg.LoadFrom32(ptrs, data), 0);
+    // An edit packs the block as it is.
+    ASSERT_EQ(dlg.ReplaceString(5, dlg.GetString(5)), 0);
+    ASSERT_EQ(dlg.Pointer(3083), 0xFFFFu);
+    const auto strings = AllStrings(dlg);
+    const int freeBytes = dlg.FreeBytes();
+    ASSERT_TRUE(doc.OnSaveDocument(path).ok);
+
+    const std::vector<uint8_t> img = Rom(path);
+    EXPECT_EQ(ReadLe16(&img[kTownDlgPointers + 2 * 3083]), 0x0000);
+    EXPECT_EQ(ReadLe16(&img[kTownDlgSplit]), 3084);
+    CQuorvexDoc again;
+    ASSERT_TRUE(again.OnOpenDocument(path).ok);
+    const CFF6DynTextObj& back = again.Rom().text.townDialogue;
+    EXPECT_EQ(back.Count(), count);
+    EXPECT_EQ(back.Pointer(3083), 0x10000u);
+    EXPECT_EQ(AllStrings(back), strings);
+    EXPECT_EQ(back.FreeBytes(), freeBytes);
+    EXPECT_EQ(again.Rom().romFlags & kFlagTownDlgPtrs, 0u);
+}
