@@ -368,7 +368,11 @@ void CMainFrame::dropEvent(QDropEvent* event)
         if (url.isLocalFile()) {
             event->acceptProposedAction();
             activateWindow();
-            OpenDocumentFile(url.toLocalFile());
+            // Open once the drop has returned: the save-changes question or
+            // an error box shown inside the drop would keep the program the
+            // file came from waiting until the user answers.
+            const QString path = url.toLocalFile();
+            QMetaObject::invokeMethod(this, [this, path] { OpenDocumentFile(path); }, Qt::QueuedConnection);
             return;
         }
 }
