@@ -24,6 +24,25 @@ std::vector<uint8_t> Brr(int blocks)
 
 size_t FileOffsetOf(const synth::SynthOptions& o, uint32_t rom) { return rom + (o.headered ? 0x200 : 0); }
 
+// The file offset of the first byte that differs between the two images
+// outside the sample pointers and the sample area, or -1. The tables are
+// placed by ROM offset; a copier header moves them in the file.
+int64_t FirstChangeOutsideTables(const synth::SynthOptions& o, const std::vector<uint8_t>& original,
+                                 const std::vector<uint8_t>& saved)
+{
+    if (saved.size() != original.size())
+        return static_cast<int64_t>(std::min(saved.size(), original.size()));
+    const size_t pointers = FileOffsetOf(o, kSamplePointersOffset);
+    const size_t area = FileOffsetOf(o, kSampleAreaOffset);
+    for (size_t i = 0; i < saved.size(); ++i) {
+        const bool inTables = (i >= pointers && i < pointers + kSampleCount * 3) ||
+                              (i >= area && i < area + kSampleAreaSize);
+        if (!inTables && saved[i] != original[i])
+            return static_cast<int64_t>(i);
+    }
+    return -1;
+}
+
 } // namespace
 
 TEST(SampleTable, SyntheticImageHoldsSixtyThreeValidSamples)
@@ -51,75 +70,98 @@ TEST(SampleTable, SyntheticImageHoldsSixtyThreeValidSamples)
     EXPECT_EQ(FreeSpaceText(t), expect);
 }
 
+TEST(SampleTable, StrayWriteCheckLooksAtTheTablesWhereTheFileHoldsThem)
+{
+    for (const char* variant : {"us10-headerless", "us10-headered"}) {
+        SCOPED_TRACE(variant);
+        const synth::SynthOptions o = Variant(variant);
+        const std::vector<uint8_t> original = synth::BuildSyntheticImage(o);
+        std::vector<uint8_t> img = original;
+        // Inside the tables: allowed.
+        img[FileOffsetOf(o, kSamplePointersOffset)] ^= 0xFF;
+        img[FileOffsetOf(o, kSamplePointersOffset) + kSampleCount * 3 - 1] ^= 0xFF;
+        img[FileOffsetOf(o, kSampleAreaOffset)] ^= 0xFF;
+        img[FileOffsetOf(o, kSampleAreaOffset) + kSampleAreaSize - 1] ^= 0xFF;
+        EXPECT_EQ(FirstChangeOutsideTables(o, original, img), -1);
+        // Just outside either table, in file terms: caught.
+        for (const size_t at : {FileOffsetOf(o, kSamplePointersOffset) - 1,
+                                FileOffsetOf(o, kSamplePointersOffset) + kSampleCount * 3,
+                                FileOffsetOf(o, kSampleAreaOffset) - 1,
+                                FileOffsetOf(o, kSampleAreaOffset) + kSampleAreaSize}) {
+            std::vector<uint8_t> stray = img;
+            stray[at] ^= 0x5A;
+            EXPECT_EQ(FirstChangeOutsideTables(o, original, stray), static_cast<int64_t>(at));
+        }
+    }
+}
+
 TEST(SampleTable, ReplaceWithinAndBeyondTheFreeSpaceThenSave)
 {
-    TempDir dir;
-    const std::string path = WriteImage(dir);
-    const auto original = ReadFileBytes(path);
-    CQuorvexDoc doc;
-    ASSERT_TRUE(doc.OnOpenDocument(path).ok);
-    AudioTables& t = doc.Rom().audio;
-    const int32_t free0 = t.freeBytes;
-    const size_t old5 = t.samples[5].size();
-    const auto sample7 = t.samples[7];
+    for (const char* variant : {"us10-headerless", "us10-headered"}) {
+        SCOPED_TRACE(variant);
+        const synth::SynthOptions opts = Variant(variant);
+        TempDir dir;
+        const std::string path = WriteImage(dir, opts);
+        const auto original = ReadFileBytes(path);
+        CQuorvexDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(path).ok);
+        AudioTables& t = doc.Rom().audio;
+        const int32_t free0 = t.freeBytes;
+        const size_t old5 = t.samples[5].size();
+        const auto sample7 = t.samples[7];
 
-    // Beyond: one byte more than the old length plus the free space.
-    std::vector<uint8_t> tooBig(old5 + static_cast<size_t>(free0) + 1, 0);
-    EXPECT_EQ(ReplaceSample(t, 5, tooBig), ReplaceStatus::NotEnoughBytes);
-    EXPECT_STREQ(ReplaceStatusMessage(ReplaceStatus::NotEnoughBytes), "Not enough bytes available!!");
-    EXPECT_EQ(t.freeBytes, free0);
-    EXPECT_EQ(t.samples[5].size(), old5);
-    EXPECT_FALSE(t.modified[5]);
+        // Beyond: one byte more than the old length plus the free space.
+        std::vector<uint8_t> tooBig(old5 + static_cast<size_t>(free0) + 1, 0);
+        EXPECT_EQ(ReplaceSample(t, 5, tooBig), ReplaceStatus::NotEnoughBytes);
+        EXPECT_STREQ(ReplaceStatusMessage(ReplaceStatus::NotEnoughBytes), "Not enough bytes available!!");
+        EXPECT_EQ(t.freeBytes, free0);
+        EXPECT_EQ(t.samples[5].size(), old5);
+        EXPECT_FALSE(t.modified[5]);
 
-    // Within: a smaller sample frees the difference.
-    const auto small = Brr(3);
-    ASSERT_EQ(ReplaceSample(t, 5, small), ReplaceStatus::Ok);
-    EXPECT_EQ(t.freeBytes, free0 + static_cast<int32_t>(old5) - 27);
-    EXPECT_TRUE(t.modified[5]);
-    EXPECT_EQ(SampleBlocksText(t, 5), "*3");
-    EXPECT_EQ(FreeSpaceText(t).rfind("Avail. blocks *", 0), 0u);
-    EXPECT_EQ(t.samples[7], sample7);
-    EXPECT_EQ(ReplaceSample(t, 5, std::vector<uint8_t>(0x10000, 0)), ReplaceStatus::TooLong);
+        // Within: a smaller sample frees the difference.
+        const auto small = Brr(3);
+        ASSERT_EQ(ReplaceSample(t, 5, small), ReplaceStatus::Ok);
+        EXPECT_EQ(t.freeBytes, free0 + static_cast<int32_t>(old5) - 27);
+        EXPECT_TRUE(t.modified[5]);
+        EXPECT_EQ(SampleBlocksText(t, 5), "*3");
+        EXPECT_EQ(FreeSpaceText(t).rfind("Avail. blocks *", 0), 0u);
+        EXPECT_EQ(t.samples[7], sample7);
+        EXPECT_EQ(ReplaceSample(t, 5, std::vector<uint8_t>(0x10000, 0)), ReplaceStatus::TooLong);
 
-    // Fill most of the area with larger samples elsewhere.
-    for (int i = 10; t.freeBytes > 5000 && i < kSampleCount; ++i) {
-        const size_t grow = std::min<size_t>(0xFFFF, t.samples[i].size() + static_cast<size_t>(t.freeBytes) - 5000);
-        ASSERT_EQ(ReplaceSample(t, i, std::vector<uint8_t>(grow, 0x01)), ReplaceStatus::Ok) << i;
-    }
-    ASSERT_EQ(t.freeBytes, 5000);
-    // Exactly the old length plus the free space: succeeds, 0 bytes left.
-    const size_t exact = 27 + static_cast<size_t>(t.freeBytes);
-    std::vector<uint8_t> fill(exact, 0x00);
-    ASSERT_EQ(ReplaceSample(t, 5, fill), ReplaceStatus::Ok);
-    EXPECT_EQ(t.freeBytes, 0);
-    EXPECT_EQ(FreeSpaceText(t), "Avail. blocks *0 (0 bytes)");
-
-    ASSERT_EQ(ReplaceSample(t, 5, small), ReplaceStatus::Ok);
-    EXPECT_EQ(ReplaceSample(t, 63, small), ReplaceStatus::BadIndex);
-    EXPECT_EQ(ReplaceSample(t, -1, small), ReplaceStatus::BadIndex);
-    EXPECT_EQ(ReplaceSample(t, 5, {}), ReplaceStatus::NoSample);
-
-    // Saved, reopened: the pointers lead to the same samples, packed.
-    ASSERT_TRUE(doc.OnSaveDocument(path).ok);
-    CQuorvexDoc again;
-    ASSERT_TRUE(again.OnOpenDocument(path).ok);
-    const AudioTables& u = again.Rom().audio;
-    EXPECT_FALSE(u.irregular);
-    EXPECT_EQ(u.samples[5], small);
-    EXPECT_EQ(u.samples[7], sample7);
-    EXPECT_EQ(u.freeBytes, t.freeBytes);
-    for (int i = 0; i < kSampleCount; ++i)
-        EXPECT_EQ(u.samples[i], t.samples[i]) << i;
-    // Nothing outside the two tables moved.
-    const auto saved = ReadFileBytes(path);
-    ASSERT_EQ(saved.size(), original.size());
-    for (size_t i = 0; i < saved.size(); ++i) {
-        const bool inTables = (i >= kSamplePointersOffset && i < kSamplePointersOffset + 189) ||
-                              (i >= kSampleAreaOffset && i < kSampleAreaOffset + kSampleAreaSize);
-        if (!inTables && saved[i] != original[i]) {
-            ADD_FAILURE() << "byte changed at 0x" << std::hex << i;
-            break;
+        // Fill most of the area with larger samples elsewhere.
+        for (int i = 10; t.freeBytes > 5000 && i < kSampleCount; ++i) {
+            const size_t grow = std::min<size_t>(0xFFFF, t.samples[i].size() + static_cast<size_t>(t.freeBytes) - 5000);
+            ASSERT_EQ(ReplaceSample(t, i, std::vector<uint8_t>(grow, 0x01)), ReplaceStatus::Ok) << i;
         }
+        ASSERT_EQ(t.freeBytes, 5000);
+        // Exactly the old length plus the free space: succeeds, 0 bytes left.
+        const size_t exact = 27 + static_cast<size_t>(t.freeBytes);
+        std::vector<uint8_t> fill(exact, 0x00);
+        ASSERT_EQ(ReplaceSample(t, 5, fill), ReplaceStatus::Ok);
+        EXPECT_EQ(t.freeBytes, 0);
+        EXPECT_EQ(FreeSpaceText(t), "Avail. blocks *0 (0 bytes)");
+
+        ASSERT_EQ(ReplaceSample(t, 5, small), ReplaceStatus::Ok);
+        EXPECT_EQ(ReplaceSample(t, 63, small), ReplaceStatus::BadIndex);
+        EXPECT_EQ(ReplaceSample(t, -1, small), ReplaceStatus::BadIndex);
+        EXPECT_EQ(ReplaceSample(t, 5, {}), ReplaceStatus::NoSample);
+
+        // Saved, reopened: the pointers lead to the same samples, packed.
+        ASSERT_TRUE(doc.OnSaveDocument(path).ok);
+        CQuorvexDoc again;
+        ASSERT_TRUE(again.OnOpenDocument(path).ok);
+        const AudioTables& u = again.Rom().audio;
+        EXPECT_FALSE(u.irregular);
+        EXPECT_EQ(u.samples[5], small);
+        EXPECT_EQ(u.samples[7], sample7);
+        EXPECT_EQ(u.freeBytes, t.freeBytes);
+        for (int i = 0; i < kSampleCount; ++i)
+            EXPECT_EQ(u.samples[i], t.samples[i]) << i;
+        // Nothing outside the two tables moved.
+        const auto saved = ReadFileBytes(path);
+        ASSERT_EQ(saved.size(), original.size());
+        const int64_t stray = FirstChangeOutsideTables(opts, original, saved);
+        EXPECT_EQ(stray, -1) << "byte changed at file offset 0x" << std::hex << stray;
     }
 }
 
