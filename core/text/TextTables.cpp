@@ -423,18 +423,4 @@ uint32_t ThirdPageUsedBytes(const RomData& rd)
     return LayOutThirdPage(rd.text.townDialogue).usedBytes;
 }
 
-bool ReloadDialogue(RomData& rd, std::string* errorText)
-{
-    ImageFile f;
-    if (f.OpenForReading(rd.path) != ImageFile::OpenStatus::Ok) {
-        if (errorText)
-            *errorText = f.ErrorText();
-        return false;
-    }
-    f.SetHeaderless(rd.IsHeaderless());
-    LoadDialogue(f, rd);
-    f.Close();
-    return true;
-}
-
 } // namespace quorvex

@@ -107,9 +107,4 @@ int TownDialogueMaxStrings(const RomData& rd);
 // other data (world-map blocks) is laid out after them.
 uint32_t ThirdPageUsedBytes(const RomData& rd);
 
-// Reads the dual-tile table, town dialogue and location names again from
-// the image file (the dialogue editor's Cancel). False when the file could
-// not be opened; errorText then says why.
-bool ReloadDialogue(RomData& rd, std::string* errorText = nullptr);
-
 } // namespace quorvex

@@ -1,6 +1,9 @@
 #pragma once
 // Helpers shared by the offscreen window tests.
+#include <QDir>
 #include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QString>
 #include <QtGlobal>
 
@@ -21,4 +24,14 @@ inline QByteArray FileBytes(const QString& path)
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return f.readAll();
+}
+
+// Points the per-user settings at a private folder and makes the
+// screenshot folder (each window test's initTestCase).
+inline void IsolateSettings(const QString& settingsDir)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir);
+    QDir().mkpath(QStringLiteral(QUORVEX_SCREENSHOT_DIR));
 }

@@ -62,12 +62,9 @@ private:
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
         QVERIFY(m_settingsDir.isValid());
         QVERIFY(m_files.isValid());
-        QDir().mkpath(QStringLiteral(QUORVEX_SCREENSHOT_DIR));
+        IsolateSettings(m_settingsDir.path());
     }
 
     void init() { QSettings(QStringLiteral("Orvan Soft"), QStringLiteral("Quorvex")).clear(); }
