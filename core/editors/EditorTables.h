@@ -1,7 +1,8 @@
 #pragma once
 // Tables of the game data editors: items and shops (step 9.7), battle
-// animations (9.8, 9.17, 9.24), morph packs (9.9), actors (9.10), spells
-// (9.16), espers (9.18).
+// animations (9.8, 9.17, 9.24), morph packs (9.9), spells (9.16),
+// espers (9.18). The actors' tables are in editors/ActorTables.h, the battle
+// editor's in editors/BattleTables.h.
 #include "rom/RawTable.h"
 
 namespace quorvex {
@@ -14,14 +15,6 @@ struct EditorTables {
     RawTable battleAnims9;    // 9 x 14 bytes
     RawTable battleAnims23;   // 23 x 14 bytes
     RawTable morphPacks;      // 32 x 4 bytes at 0x47F40
-    RawTable actorStartup;    // 64 x 22 bytes at 0x2D7CA0
-    RawTable actorExtra;      // 2 x 32 bytes at 0x2CE3C0
-    RawTable actorTable16;    // 16 bytes at 0x26F490
-    RawTable actorTable3;     // 3 bytes at 0x26F564
-    RawTable growthHp;        // 98 bytes at 0x26F4A0
-    RawTable growthMp;        // 98 bytes at 0x26F502
-    RawTable experience;      // 98 x 2 bytes at 0x2D8220
-    RawTable actorTable32;    // 32 bytes at 0x47AA0
     RawTable spells;          // 256 x 14 bytes at 0x46AC0
     RawTable battleAnims256;  // 256 x 14 bytes
     RawTable animPalettes;    // 240 x 16 bytes at 0x126000
@@ -35,8 +28,6 @@ void LoadBattleAnimations(ImageFile& f, RomData& rd);
 void StoreBattleAnimations(ImageFile& f, RomData& rd);
 void LoadMorphPacks(ImageFile& f, RomData& rd);
 void StoreMorphPacks(ImageFile& f, RomData& rd);
-void LoadActors(ImageFile& f, RomData& rd);
-void StoreActors(ImageFile& f, RomData& rd);
 void LoadSpells(ImageFile& f, RomData& rd);
 void StoreSpells(ImageFile& f, RomData& rd);
 void LoadSpellAnimations(ImageFile& f, RomData& rd);

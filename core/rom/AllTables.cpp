@@ -6,12 +6,16 @@
 namespace quorvex {
 
 void AddMorphPackTables(std::vector<TableDesc>& tables);
+void AddBattleTables(std::vector<TableDesc>& tables);
+void AddActorTables(std::vector<TableDesc>& tables);
 
 const std::vector<TableDesc>& AllTables()
 {
     static const std::vector<TableDesc> tables = [] {
         std::vector<TableDesc> t;
         AddMorphPackTables(t);
+        AddBattleTables(t);
+        AddActorTables(t);
         return t;
     }();
     return tables;
