@@ -1,0 +1,29 @@
+#pragma once
+// "MagiTek": the eight MagiTek slots at once, each with the attack the first
+// actor of the name table uses, the attack the other actors use, and a
+// button showing the slot's targeting summary that opens the targeting
+// editor.
+#include "controls/RecordPage.h"
+
+class QComboBox;
+class QPushButton;
+
+class CBattleMtekPage : public CRecordPage {
+    Q_OBJECT
+public:
+    explicit CBattleMtekPage(CEditorSheet* sheet);
+
+    QComboBox* FirstAttack(int slot) const { return m_first[slot]; }
+    QComboBox* OtherAttack(int slot) const { return m_others[slot]; }
+    QPushButton* TargetingButton(int slot) const { return m_targeting[slot]; }
+    // What the targeting button does: edits the slot's targeting byte.
+    void EditTargeting(int slot);
+
+private:
+    void BindSlot(QComboBox* combo, const char* key, int slot);
+    void ShowTargeting(int slot);
+
+    QComboBox* m_first[8] = {};
+    QComboBox* m_others[8] = {};
+    QPushButton* m_targeting[8] = {};
+};
