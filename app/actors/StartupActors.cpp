@@ -115,6 +115,7 @@ QWidget* CStartupActors::CommandsBox()
         lay->addWidget(m_commands[static_cast<size_t>(k)]);
         Bind(m_commands[static_cast<size_t>(k)], "commands", k);
     }
+    lay->addStretch();
     return box;
 }
 

@@ -22,6 +22,10 @@ void UseChoices(QComboBox* combo, QStandardItemModel* choices)
 {
     combo->setModel(choices);
     combo->setMaxVisibleItems(20);
+    // Sized by a name's length rather than by measuring every entry of a
+    // long shared list each time a layout asks.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(12);
 }
 
 QString NameLabel(const RomData& rd, NameListId id, int index)
