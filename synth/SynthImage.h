@@ -58,6 +58,7 @@ void FillText(SynthImage& img);            // text blocks, dual-tile table, dial
 void FillGraphics(SynthImage& img);        // fonts, palettes, monster graphics, backgrounds
 void FillAudio(SynthImage& img);           // instrument samples
 void FillGameData(SynthImage& img);        // monsters, formations, items, spells, actors...
+void FillBattleAnimations(SynthImage& img); // battle animation records and palettes
 void FillWorldMaps(SynthImage& img);       // compressed world-map blocks and their pointers
 
 } // namespace quorvex::synth

@@ -81,7 +81,7 @@ void LoadGraphics(ImageFile& f, RomData& rd)
         g.bigFontWidths.Load(f, 0x48FC0, 256);
         g.bigFontGlyphs.Load(f, 0x490C0, 0xDC0);
     }
-    g.monsterGraphics = f.ReadRom(kMonsterGfxRom, kMonsterGfxSize);
+    g.monsterGraphics = f.ReadRom(kMonsterGfxRom, (rd.romType == kRomFF6j ? kMonsterGfxEndRomJp : kMonsterGfxEndRom) - kMonsterGfxRom);
     const std::vector<uint8_t> records = f.ReadRom(kMonsterGfxRecordsRom, kMonsterGfxRecordCount * 5);
     g.monsterGfxRecords.assign(kMonsterGfxRecordCount, {});
     for (int i = 0; i < kMonsterGfxRecordCount; ++i)
@@ -89,7 +89,7 @@ void LoadGraphics(ImageFile& f, RomData& rd)
             g.monsterGfxRecords[static_cast<size_t>(i)].bytes[static_cast<size_t>(b)] = records[static_cast<size_t>(i * 5 + b)];
     // The mappings are only read: the sprites are never re-laid out.
     f.ReadRom(kSmallMappingsRom, &g.smallMappings[0][0], sizeof g.smallMappings);
-    f.ReadRom(kLargeMappingsRom, &g.largeMappings[0][0], sizeof g.largeMappings);
+    f.ReadRom(kLargeMappingsRom, &g.largeMappings[0][0], kLargeMappingsInGame * sizeof g.largeMappings[0]);
     CountMappingTiles(g);
     g.spriteTiles.Load(f, 0x150000, 6784 * 32);
     g.spriteTownPalettes.Load(f, 0x268000, 32 * 32);
