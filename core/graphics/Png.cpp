@@ -105,6 +105,14 @@ bool DecodeGuarded(png_structp png, png_infop info, ReadContext* ctx)
     return true;
 }
 
+std::string TooLarge(uint32_t w, uint32_t h, int maxColumns, int maxRows)
+{
+    char text[200];
+    std::snprintf(text, sizeof text, "Error: the image (%ux%u) is larger than the graphic (%dx%d)", w, h,
+                  maxColumns * 8, maxRows * 8);
+    return text;
+}
+
 int Fail(PngImportResult& result, const std::string& text)
 {
     result = {};
@@ -167,6 +175,19 @@ int ImportPngBytes(const uint8_t* data, size_t size, int maxColumns, int maxRows
         return Fail(result, "Error: file is smaller than it should be");
     if (png_sig_cmp(data, 0, 8) != 0)
         return Fail(result, "Error: not a PNG file");
+    // The header chunk comes first in every PNG; its size is checked before
+    // libpng reads any further chunk, so a file declaring a huge picture is
+    // refused without anything being read or allocated for it.
+    if (std::memcmp(data + 12, "IHDR", 4) == 0) {
+        auto be32 = [data](size_t at) {
+            return static_cast<uint32_t>(data[at]) << 24 | data[at + 1] << 16 | data[at + 2] << 8 | data[at + 3];
+        };
+        const uint32_t w = be32(16), h = be32(20);
+        if (w % 8 != 0 || h % 8 != 0)
+            return Fail(result, "Error: dimensions must be a multiple of 8");
+        if (w / 8 > static_cast<uint32_t>(maxColumns) || h / 8 > static_cast<uint32_t>(maxRows))
+            return Fail(result, TooLarge(w, h, maxColumns, maxRows));
+    }
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     if (!png)
         return Fail(result, "Error: not enough memory to read the file");
@@ -186,7 +207,9 @@ int ImportPngBytes(const uint8_t* data, size_t size, int maxColumns, int maxRows
     // trusted; ancillary chunks may not hold more than a few megabytes.
     png_set_crc_action(png, PNG_CRC_ERROR_QUIT, PNG_CRC_ERROR_QUIT);
     png_set_chunk_malloc_max(png, 8u << 20);
-    png_set_user_limits(png, 1u << 16, 1u << 16);
+    // Our own size check, against the graphic, comes right after the header;
+    // nothing is allocated for the pixels before it.
+    png_set_user_limits(png, 0x7FFFFFFF, 0x7FFFFFFF);
     const bool decoded = DecodeGuarded(png, info, &ctx);
     png_destroy_read_struct(&png, &info, nullptr);
     if (!decoded) {
@@ -196,12 +219,8 @@ int ImportPngBytes(const uint8_t* data, size_t size, int maxColumns, int maxRows
     }
     if (ctx.width % 8 != 0 || ctx.height % 8 != 0)
         return Fail(result, "Error: dimensions must be a multiple of 8");
-    if (ctx.refusedSize) {
-        char text[200];
-        std::snprintf(text, sizeof text, "Error: the image (%ux%u) is larger than the graphic (%dx%d)", ctx.width,
-                      ctx.height, maxColumns * 8, maxRows * 8);
-        return Fail(result, text);
-    }
+    if (ctx.refusedSize)
+        return Fail(result, TooLarge(ctx.width, ctx.height, maxColumns, maxRows));
     return MakeTiles(ctx, paletteCapacity, result);
 }
 
