@@ -162,8 +162,9 @@ void CBigFontPage::ImportTrueType(const QFont& chosen, int shift)
         QPainter p(&img);
         p.setFont(font);
         p.setPen(Qt::white);
-        // The baseline sits so that capitals fill the glyph's 11 rows.
-        p.drawText(QPointF(0, std::min(fm.ascent(), 10) - shift + 1), QString(QChar(static_cast<char16_t>(*c))));
+        // The character starts at column 4, where the glyph's width counts
+        // from; the baseline sits so that capitals fill the 11 rows.
+        p.drawText(QPointF(4, std::min(fm.ascent(), 10) - shift + 1), QString(QChar(static_cast<char16_t>(*c))));
         p.end();
         std::array<uint8_t, 256> coverage{};
         for (int y = 0; y < 16; ++y)
