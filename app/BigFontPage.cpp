@@ -124,8 +124,9 @@ void CBigFontPage::Changed()
 
 void CBigFontPage::SetWidth(int width)
 {
-    if (!SetBigFontWidth(Rom(), Item(), width))
+    if (BigFontWidth(Rom(), Item()) == width || !SetBigFontWidth(Rom(), Item(), width))
         return;
+    NoteEdit();
     RefreshRow(Item());
     Changed();
 }
@@ -144,6 +145,7 @@ void CBigFontPage::RenderPreviews()
 
 void CBigFontPage::ImportTrueType(const QFont& chosen, int shift)
 {
+    NoteEdit();
     m_font = chosen;
     m_haveFont = true;
     m_shift = shift;
@@ -175,4 +177,4 @@ void CBigFontPage::ImportTrueType(const QFont& chosen, int shift)
     Reload();
 }
 
-void CBigFontPage::SaveSettings() { SetBitmapSetting("m_bmpBigFontIdx", Item()); }
+void CBigFontPage::RememberSelection() { SetBitmapSetting("m_bmpBigFontIdx", Item()); }

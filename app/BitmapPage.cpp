@@ -4,13 +4,13 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
-#include <QSettings>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QTreeWidget>
 
 #include "controls/PaletteStrip.h"
 #include "controls/PixelArt.h"
+#include "controls/Settings.h"
 #include "rom/Document.h"
 
 using namespace quorvex;
@@ -195,6 +195,7 @@ void CBitmapPage::SelectItem(int item)
 
 void CBitmapPage::OnGridChanged()
 {
+    NoteEdit();
     StorePixels(m_item, m_grid->Pixels());
     RefreshRow(m_item);
     Changed();
@@ -249,16 +250,12 @@ void CBitmapPage::PasteTile()
 
 int BitmapSetting(const char* key, int fallback)
 {
-    QSettings settings("Orvan Soft", "Quorvex");
-    settings.beginGroup("Settings");
-    return settings.value(key, fallback).toInt();
+    return QuorvexSettings().value(QStringLiteral("Settings/") + QLatin1String(key), fallback).toInt();
 }
 
 void SetBitmapSetting(const char* key, int value)
 {
-    QSettings settings("Orvan Soft", "Quorvex");
-    settings.beginGroup("Settings");
-    settings.setValue(key, value);
+    QuorvexSettings().setValue(QStringLiteral("Settings/") + QLatin1String(key), value);
 }
 
 QVector<QRgb> DisplayPalette(const std::array<SnesColor, 16>& palette)
