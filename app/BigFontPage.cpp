@@ -124,8 +124,9 @@ void CBigFontPage::Changed()
 
 void CBigFontPage::SetWidth(int width)
 {
-    if (!SetBigFontWidth(Rom(), Item(), width))
+    if (BigFontWidth(Rom(), Item()) == width || !SetBigFontWidth(Rom(), Item(), width))
         return;
+    NoteEdit();
     RefreshRow(Item());
     Changed();
 }
@@ -144,6 +145,7 @@ void CBigFontPage::RenderPreviews()
 
 void CBigFontPage::ImportTrueType(const QFont& chosen, int shift)
 {
+    NoteEdit();
     m_font = chosen;
     m_haveFont = true;
     m_shift = shift;
@@ -162,8 +164,9 @@ void CBigFontPage::ImportTrueType(const QFont& chosen, int shift)
         QPainter p(&img);
         p.setFont(font);
         p.setPen(Qt::white);
-        // The baseline sits so that capitals fill the glyph's 11 rows.
-        p.drawText(QPointF(0, std::min(fm.ascent(), 10) - shift + 1), QString(QChar(static_cast<char16_t>(*c))));
+        // The character starts at column 4, where the glyph's width counts
+        // from; the baseline sits so that capitals fill the 11 rows.
+        p.drawText(QPointF(4, std::min(fm.ascent(), 10) - shift + 1), QString(QChar(static_cast<char16_t>(*c))));
         p.end();
         std::array<uint8_t, 256> coverage{};
         for (int y = 0; y < 16; ++y)
@@ -174,4 +177,4 @@ void CBigFontPage::ImportTrueType(const QFont& chosen, int shift)
     Reload();
 }
 
-void CBigFontPage::SaveSettings() { SetBitmapSetting("m_bmpBigFontIdx", Item()); }
+void CBigFontPage::RememberSelection() { SetBitmapSetting("m_bmpBigFontIdx", Item()); }

@@ -18,7 +18,7 @@ public:
     // (positive) or down by that many pixels.
     void ImportTrueType(const QFont& font, int shift);
     int TrueTypeShift() const { return m_shift; }
-    void SaveSettings() override;
+    void RememberSelection() override;
     CPixelArtView* NewFontView() const { return m_new; }
 
 protected:

@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 #include "BigFontPage.h"
 #include "EditorRegistry.h"
@@ -13,49 +12,39 @@
 #include "TilesStudioDia.h"
 #include "WallPaperPage.h"
 #include "rom/Document.h"
-#include "rom/TableSnapshot.h"
 
 using namespace quorvex;
 
 CBitmapEditorSheet::CBitmapEditorSheet(CQuorvexDoc& doc, QWidget* parent)
-    : QDialog(parent), m_doc(doc), m_opened(std::make_unique<TableSnapshot>(doc.Rom())),
-      m_openedTables(doc.Rom().gfx.bitmaps)
+    : CEditorSheet(doc, "Quorvex: Bitmap Editor", parent), m_openedTables(doc.Rom().gfx.bitmaps)
 {
-    setWindowTitle("Quorvex: Bitmap Editor");
-    m_tabs = new QTabWidget(this);
-    m_big = new CBigFontPage(doc, m_openedTables, m_tabs);
-    m_small = new CSmallFontPage(doc, m_openedTables, m_tabs);
-    m_wall = new CWallPaperPage(doc, m_openedTables, m_tabs);
-    m_sprites = new CSpritesPage(doc, m_openedTables, m_tabs);
+    m_big = new CBigFontPage(doc, m_openedTables, Tabs());
+    m_small = new CSmallFontPage(doc, m_openedTables, Tabs());
+    m_wall = new CWallPaperPage(doc, m_openedTables, Tabs());
+    m_sprites = new CSpritesPage(doc, m_openedTables, Tabs());
     m_wall->SetClipboard(&m_clip);
     m_sprites->SetClipboard(&m_clip);
-    m_tabs->addTab(m_big, "Big Font");
-    m_tabs->addTab(m_small, "Small Font");
-    m_tabs->addTab(m_wall, "Wall Paper");
-    m_tabs->addTab(m_sprites, "Sprites");
+    AddPage(m_big, "Big Font");
+    AddPage(m_small, "Small Font");
+    AddPage(m_wall, "Wall Paper");
+    AddPage(m_sprites, "Sprites");
+    for (CBitmapPage* p : std::initializer_list<CBitmapPage*>{m_big, m_small, m_wall, m_sprites})
+        connect(p, &CBitmapPage::edited, this, [this] { SetEdited(); });
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    auto* studio = buttons->addButton("Tiles Studio...", QDialogButtonBox::ActionRole);
+    auto* studio = Buttons()->addButton("Tiles Studio...", QDialogButtonBox::ActionRole);
     // Enter never closes the sheet: no button is a default one.
-    for (QAbstractButton* b : buttons->buttons())
+    for (QAbstractButton* b : Buttons()->buttons())
         if (auto* pb = qobject_cast<QPushButton*>(b))
             pb->setAutoDefault(false), pb->setDefault(false);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CBitmapEditorSheet::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CBitmapEditorSheet::reject);
     connect(studio, &QPushButton::clicked, this, [this] {
-        CTilesStudioDia dia(m_doc, this);
+        CTilesStudioDia dia(Doc(), this);
         dia.exec();
     });
-    auto* lay = new QVBoxLayout(this);
-    lay->addWidget(m_tabs);
-    lay->addWidget(buttons);
 }
-
-CBitmapEditorSheet::~CBitmapEditorSheet() = default;
 
 bool CBitmapEditorSheet::Shortcut(int key)
 {
-    auto* page = qobject_cast<CBitmapPage*>(m_tabs->currentWidget());
+    auto* page = qobject_cast<CBitmapPage*>(Tabs()->currentWidget());
     return page && page->HandleShortcut(key);
 }
 
@@ -65,23 +54,14 @@ void CBitmapEditorSheet::keyPressEvent(QKeyEvent* e)
         return; // the Enter key does not close the sheet
     if ((e->modifiers() & Qt::ControlModifier) && Shortcut(e->key()))
         return;
-    QDialog::keyPressEvent(e);
+    CEditorSheet::keyPressEvent(e);
 }
 
 void CBitmapEditorSheet::accept()
 {
-    for (CBitmapPage* p : std::initializer_list<CBitmapPage*>{m_big, m_small, m_wall, m_sprites})
-        p->SaveSettings();
-    // Name pictures are drawn in the game's fonts: draw them again.
-    m_doc.Rom().names.preproc.Reset();
-    m_doc.SetModifiedFlag(true);
-    QDialog::accept();
-}
-
-void CBitmapEditorSheet::reject()
-{
-    m_opened->Restore(m_doc.Rom());
-    QDialog::reject();
+    // Name pictures are drawn in the game's fonts: they are drawn again.
+    Rom().names.preproc.Reset();
+    CEditorSheet::accept();
 }
 
 namespace {

@@ -4,13 +4,13 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
-#include <QSettings>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QTreeWidget>
 
 #include "controls/PaletteStrip.h"
 #include "controls/PixelArt.h"
+#include "controls/Settings.h"
 #include "rom/Document.h"
 
 using namespace quorvex;
@@ -195,6 +195,7 @@ void CBitmapPage::SelectItem(int item)
 
 void CBitmapPage::OnGridChanged()
 {
+    NoteEdit();
     StorePixels(m_item, m_grid->Pixels());
     RefreshRow(m_item);
     Changed();
@@ -249,16 +250,12 @@ void CBitmapPage::PasteTile()
 
 int BitmapSetting(const char* key, int fallback)
 {
-    QSettings settings("Orvan Soft", "Quorvex");
-    settings.beginGroup("Settings");
-    return settings.value(key, fallback).toInt();
+    return QuorvexSettings().value(QStringLiteral("Settings/") + QLatin1String(key), fallback).toInt();
 }
 
 void SetBitmapSetting(const char* key, int value)
 {
-    QSettings settings("Orvan Soft", "Quorvex");
-    settings.beginGroup("Settings");
-    settings.setValue(key, value);
+    QuorvexSettings().setValue(QStringLiteral("Settings/") + QLatin1String(key), value);
 }
 
 QVector<QRgb> DisplayPalette(const std::array<SnesColor, 16>& palette)
@@ -273,16 +270,14 @@ QVector<QRgb> DisplayPalette(const std::array<SnesColor, 16>& palette)
 
 void ShowSheet(CPixelArtView* view, const QImage& image, const Arrangement& arr, const SheetOverlay& o)
 {
-    const qreal dpr = view->devicePixelRatioF();
-    QPixmap pm = PixelArtPixmap(image, view->Zoom(), dpr);
-    if (!pm.isNull() && (o.grid || o.tileIndex || o.highlightTile >= 0)) {
-        // Painted in logical units over the enlarged picture; one cell is
-        // 8 game pixels, each `zoom` logical pixels wide.
-        const qreal cell = pm.width() / dpr / std::max(1, arr.width);
-        QPainter p(&pm);
-        QFont f = view->font();
-        f.setPixelSize(std::max(7, static_cast<int>(cell * 0.45)));
-        p.setFont(f);
+    QFont font = view->font();
+    view->SetDecoration([arr, o, font](QPainter& p, const QSize& logical) mutable {
+        if (!o.grid && !o.tileIndex && o.highlightTile < 0)
+            return;
+        // One cell is 8 game pixels of the enlarged picture.
+        const qreal cell = logical.width() / qreal(std::max(1, arr.width));
+        font.setPixelSize(std::max(7, static_cast<int>(cell * 0.45)));
+        p.setFont(font);
         for (int cy = 0; cy < arr.height; ++cy)
             for (int cx = 0; cx < arr.width; ++cx) {
                 const QRectF r(cx * cell, cy * cell, cell, cell);
@@ -305,8 +300,8 @@ void ShowSheet(CPixelArtView* view, const QImage& image, const Arrangement& arr,
                     p.drawText(r, Qt::AlignCenter, text);
                 }
             }
-    }
-    view->setPixmap(pm);
+    });
+    view->SetImage(image);
 }
 
 int SheetCellAt(const CPixelArtView* view, const Arrangement& arr, const QPoint& p)

@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+#include "controls/EditorSheet.h"
 #include "controls/PixelEditor.h"
 #include "graphics/Arrangement.h"
 #include "graphics/BitmapTables.h"
@@ -32,7 +33,7 @@ struct TileClipboard {
     bool filled = false;
 };
 
-class CBitmapPage : public QWidget {
+class CBitmapPage : public QWidget, public CSheetPage {
     Q_OBJECT
 public:
     // Which tool buttons a page shows (the table of buttons by page).
@@ -65,8 +66,11 @@ public:
     void PasteTile();
     bool PasteEnabled() const;
 
-    // OK: the page remembers its selection and options.
-    virtual void SaveSettings() = 0;
+signals:
+    // The user changed something of the image (pixels, a width, a palette).
+    void edited();
+
+public:
 
 protected:
     // Builds the list and the controls; called by each page's constructor
@@ -84,6 +88,7 @@ protected:
     virtual void Changed() {}
     virtual void IncrementFrame() {}
     void RefreshRow(int item);
+    void NoteEdit() { emit edited(); }
     void RefreshColours();
     QIcon ItemIcon(const quorvex::PixelBuffer& px) const;
 

@@ -72,4 +72,4 @@ void CSmallFontPage::Changed()
     m_sheet->SetImage(img);
 }
 
-void CSmallFontPage::SaveSettings() { SetBitmapSetting("m_bmpSmallFontIdx", Item()); }
+void CSmallFontPage::RememberSelection() { SetBitmapSetting("m_bmpSmallFontIdx", Item()); }

@@ -9,7 +9,7 @@ class CSmallFontPage : public CBitmapPage {
     Q_OBJECT
 public:
     CSmallFontPage(quorvex::CQuorvexDoc& doc, const quorvex::BitmapTables& opened, QWidget* parent = nullptr);
-    void SaveSettings() override;
+    void RememberSelection() override;
 
 protected:
     int ItemCount() const override { return quorvex::kSmallFontTiles; }

@@ -105,6 +105,7 @@ CSpritesPage::CSpritesPage(CQuorvexDoc& doc, const BitmapTables& opened, QWidget
     connect(m_battle, &QCheckBox::toggled, this, [this](bool on) { ShowBattlePalette(on); });
     connect(edit, &QPushButton::clicked, this, [this] { EditPalette(Grid()->LeftColour()); });
     connect(Colours(), &CPaletteStrip::coloursEdited, this, [this](const std::vector<SnesColor>& c) {
+        NoteEdit();
         std::array<SnesColor, 16> p{};
         std::copy_n(c.begin(), std::min<size_t>(16, c.size()), p.begin());
         SetSpritePalette(Rom(), m_view, p);
@@ -316,11 +317,12 @@ bool CSpritesPage::ImportFile(const QString& path)
         MessageService::Instance().Error(QString::fromStdString(r.error), this);
         return false;
     }
+    NoteEdit();
     Reload();
     return true;
 }
 
-void CSpritesPage::SaveSettings()
+void CSpritesPage::RememberSelection()
 {
     SetBitmapSetting("m_bmpSpriteIdx", m_view.sprite);
     SetBitmapSetting("m_bmpSpriteTileIdx", Item());

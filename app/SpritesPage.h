@@ -32,7 +32,7 @@ public:
     CPixelArtView* Preview() const { return m_sheet; }
     CPixelArtView* PosePreview() const { return m_pose; }
     bool HandleShortcut(int key) override;
-    void SaveSettings() override;
+    void RememberSelection() override;
 
 protected:
     int ItemCount() const override;

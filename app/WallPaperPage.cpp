@@ -78,6 +78,7 @@ CWallPaperPage::CWallPaperPage(CQuorvexDoc& doc, const BitmapTables& opened, QWi
     connect(m_wallField, &QSpinBox::valueChanged, this, [this](int v) { SetWallpaper(v); });
     connect(pal, &QPushButton::clicked, this, [this] { EditPalette(Grid()->LeftColour()); });
     connect(Colours(), &CPaletteStrip::coloursEdited, this, [this](const std::vector<SnesColor>& c) {
+        NoteEdit();
         std::array<SnesColor, 16> p{};
         std::copy_n(c.begin(), std::min<size_t>(16, c.size()), p.begin());
         SetWallpaperPalette(Rom(), m_wallpaper, p);
@@ -191,11 +192,12 @@ bool CWallPaperPage::ImportFile(const QString& path)
         MessageService::Instance().Error(QString::fromStdString(r.error), this);
         return false;
     }
+    NoteEdit();
     Reload();
     return true;
 }
 
-void CWallPaperPage::SaveSettings()
+void CWallPaperPage::RememberSelection()
 {
     SetBitmapSetting("m_bmpWallPaperIdx", m_wallpaper);
     SetBitmapSetting("m_bmpWallPaperTileIdx", Item());

@@ -24,7 +24,7 @@ public:
     void EditSelectedTile();
     bool EditPalette(int entry = 0);
     CPixelArtView* Preview() const { return m_preview; }
-    void SaveSettings() override;
+    void RememberSelection() override;
 
 protected:
     int ItemCount() const override { return quorvex::kWallpaperTiles; }

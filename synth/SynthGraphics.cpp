@@ -180,17 +180,18 @@ void FillFonts(SynthImage& img)
     }
     img.Put(0x47FC0, small);
 
-    // Big font: 16x11 1bpp glyphs, the 5x7 design at rows 2-8 with doubled
-    // strokes. The dialogue code of a character is its small-font code
-    // minus 0x60; the North American font starts at dialogue code 0x20
-    // (glyph = code - 0x20), the Japanese blocks at glyph 0 (glyph = code).
-    // Glyphs are 8 pixels wide, the space 5.
+    // Big font: 16x11 1bpp glyphs, the 5x7 design at rows 2-8 and columns
+    // 4-10 with doubled strokes; the width counts from column 4, columns
+    // 0-3 lie under the glyph before. The dialogue code of a character is
+    // its small-font code minus 0x60; the North American font starts at
+    // dialogue code 0x20 (glyph = code - 0x20), the Japanese blocks at
+    // glyph 0 (glyph = code). Glyphs are 8 pixels wide, the space 5.
     auto bigGlyph = [](const Glyph& g, uint8_t* out) {
         for (int y = 0; y < 7; ++y) {
             uint16_t word = 0;
             for (int x = 0; x < 5; ++x)
                 if (g.rows[static_cast<size_t>(y)] & (0x10 >> x))
-                    word |= static_cast<uint16_t>(0xC000 >> x); // pixel x and x+1
+                    word |= static_cast<uint16_t>(0x0C00 >> x); // pixels x+4 and x+5
             out[2 * (y + 2)] = static_cast<uint8_t>(word);          // pixels 8-15
             out[2 * (y + 2) + 1] = static_cast<uint8_t>(word >> 8); // pixels 0-7
         }
@@ -211,11 +212,11 @@ void FillFonts(SynthImage& img)
                     std::memset(o, 0, 22);
                     const uint32_t bits = rng.Next();
                     for (int y = 0; y < 11; ++y) {
-                        uint16_t word = 0x4010; // side strokes at pixels 1 and 11
+                        uint16_t word = 0x0802; // side strokes at pixels 4 and 14
                         if (y == 0 || y == 10 || (bits >> y & 1))
-                            word = 0x7FF0;      // a full stroke across pixels 1-11
+                            word = 0x0FFE;      // a full stroke across pixels 4-14
                         if (bits >> (11 + y % 8) & 1)
-                            word |= 0x0400;     // the middle stroke at pixel 5
+                            word |= 0x0040;     // the middle stroke at pixel 9
                         o[2 * y] = static_cast<uint8_t>(word);
                         o[2 * y + 1] = static_cast<uint8_t>(word >> 8);
                     }

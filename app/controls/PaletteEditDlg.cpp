@@ -1,5 +1,6 @@
 #include "controls/PaletteEditDlg.h"
 
+#include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -33,6 +34,7 @@ CPaletteEditDlg::CPaletteEditDlg(const std::vector<SnesColor>& palette, int entr
     : QDialog(parent), m_logic(palette)
 {
     setWindowTitle("Edit Colour");
+    m_refreshing = true; // no control reacts before all of them exist
     m_list = new QTreeWidget(this);
     m_list->setHeaderLabels({"Index", "Old", "Current", "Edit"});
     m_list->setRootIsDecorated(false);
@@ -45,11 +47,18 @@ CPaletteEditDlg::CPaletteEditDlg(const std::vector<SnesColor>& palette, int entr
     m_selectedMode = new QRadioButton("Edit Selected Colour", this);
     m_allMode = new QRadioButton("Edit All Colours", this);
     m_selectedMode->setChecked(true);
+    // Two independent sets of radio buttons: the mode, and the slider's
+    // component.
+    auto* modeGroup = new QButtonGroup(this);
+    modeGroup->addButton(m_selectedMode);
+    modeGroup->addButton(m_allMode);
+    auto* componentGroup = new QButtonGroup(this);
 
     auto* fieldsBox = new QGridLayout;
     for (int c = 0; c < kColorComponentCount; ++c) {
         const auto comp = static_cast<ColorComponent>(c);
         m_radios[static_cast<size_t>(c)] = new QRadioButton(this);
+        componentGroup->addButton(m_radios[static_cast<size_t>(c)]);
         m_fields[static_cast<size_t>(c)] = new QSpinBox(this);
         m_fields[static_cast<size_t>(c)]->setRange(0, ComponentMax(comp));
         fieldsBox->addWidget(new QLabel(kComponentNames[c], this), c, 0);
@@ -140,6 +149,7 @@ CPaletteEditDlg::CPaletteEditDlg(const std::vector<SnesColor>& palette, int entr
     connect(swapGB, &QPushButton::clicked, this, [this] { m_logic.Swap(1, 2), Refresh(); });
     connect(swapBR, &QPushButton::clicked, this, [this] { m_logic.Swap(2, 0), Refresh(); });
     connect(reset, &QPushButton::clicked, this, [this] { m_logic.Reset(), Refresh(); });
+    m_refreshing = false;
     SelectRows({std::clamp(entry, 0, m_logic.Size() - 1)});
 }
 

@@ -1,6 +1,7 @@
 #include "controls/PixelArt.h"
 
 #include <QEvent>
+#include <QPainter>
 #include <cmath>
 
 #include "controls/QtBitmap.h"
@@ -43,7 +44,19 @@ void CPixelArtView::showEvent(QShowEvent* e)
     QLabel::showEvent(e);
 }
 
+void CPixelArtView::SetDecoration(std::function<void(QPainter&, const QSize&)> fn)
+{
+    m_decoration = std::move(fn);
+    Refresh();
+}
+
 void CPixelArtView::Refresh()
 {
-    setPixmap(PixelArtPixmap(m_image, m_zoom, devicePixelRatioF()));
+    const qreal dpr = devicePixelRatioF();
+    QPixmap pm = PixelArtPixmap(m_image, m_zoom, dpr);
+    if (m_decoration && !pm.isNull()) {
+        QPainter p(&pm);
+        m_decoration(p, (QSizeF(pm.size()) / dpr).toSize());
+    }
+    setPixmap(pm);
 }

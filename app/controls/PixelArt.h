@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
+#include <functional>
 
 #include "graphics/Bitmap.h"
 
@@ -24,6 +25,9 @@ public:
     void SetImage(const QImage& image);
     void SetBitmap(const quorvex::CFF6Bitmap& bmp) { SetImage(BitmapImage(bmp)); }
     void SetZoom(int zoom);
+    // Drawn over the enlarged picture each time it is made (grids, marks),
+    // in logical pixels.
+    void SetDecoration(std::function<void(QPainter& p, const QSize& logical)> fn);
     int Zoom() const { return m_zoom; }
     const QImage& Image() const { return m_image; }
 
@@ -34,4 +38,5 @@ private:
     void Refresh();
     QImage m_image;
     int m_zoom;
+    std::function<void(QPainter&, const QSize&)> m_decoration;
 };

@@ -3,6 +3,7 @@
 // and import, the TrueType import, OK and Cancel; with screenshots.
 #include <QCheckBox>
 #include <QSpinBox>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -31,6 +32,7 @@ class BitmapEditorTest : public QObject {
 private:
     QTemporaryDir m_dir;
     QTemporaryDir m_settings;
+    RecordingMessageService m_messages;
 
     std::unique_ptr<CQuorvexDoc> Open(const QString& variant)
     {
@@ -50,7 +52,16 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         IsolateSettings(m_settings.path());
+        MessageService::Install(&m_messages);
     }
+    void init()
+    {
+        // Cancel after an edit asks whether to discard it: yes.
+        m_messages.Clear();
+        for (int i = 0; i < 4; ++i)
+            m_messages.QueueAnswer(true);
+    }
+    void cleanupTestCase() { MessageService::Install(nullptr); }
 
     void fourPagesOnBothReleases()
     {
@@ -137,6 +148,7 @@ private slots:
         QVERIFY(std::equal(glyph.begin(), glyph.end(), BigFontGlyph(rd, 0x21)));
         QCOMPARE(int(rd.gfx.bitmaps.bigFontWidths[0x41]), 8);
         QVERIFY(!doc->IsModified());
+        QCOMPARE(m_messages.Log().front().text, QString(kDiscardChangesQuestion));
     }
 
     void japaneseWidthsOfBlocksTwoToFourAreReadOnly()
@@ -240,7 +252,7 @@ private slots:
 
     void exportImportAndOptions()
     {
-        ScopedRecordingMessages messages;
+        RecordingMessageService& messages = m_messages;
         auto doc = Open("us10-headerless");
         RomData& rd = doc->Rom();
         {
@@ -298,7 +310,7 @@ private slots:
 
     void exportAll()
     {
-        ScopedRecordingMessages messages;
+        RecordingMessageService& messages = m_messages;
         auto doc = Open("us10-headerless");
         CBitmapEditorSheet sheet(*doc);
         QVERIFY(sheet.Sprites()->ExportAll());
