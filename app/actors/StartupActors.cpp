@@ -13,8 +13,9 @@
 #include <QVBoxLayout>
 
 #include "controls/Choices.h"
+#include "controls/FF6Combo.h"
 #include "controls/FieldControls.h"
-#include "controls/RenameEntry.h"
+#include "controls/NamedRecordPage.h"
 #include "editors/ActorRules.h"
 #include "editors/ActorTables.h"
 #include "rom/RomData.h"
@@ -26,7 +27,7 @@ namespace {
 const char* const kEquipmentLabels[6] = {"Weapon", "Shield", "Helmet", "Armor", "Relic 1", "Relic 2"};
 }
 
-CStartupActors::CStartupActors(CEditorSheet* sheet) : CRecordPage(sheet, *FindTable("actors"), "ActStUpIdx")
+CStartupActors::CStartupActors(CEditorSheet* sheet, CProgressWindow* progress) : CRecordPage(sheet, *FindTable("actors"), "ActStUpIdx")
 {
     m_selector = new QSpinBox(this);
     m_selector->setRange(0, kActors - 1);
@@ -59,7 +60,7 @@ CStartupActors::CStartupActors(CEditorSheet* sheet) : CRecordPage(sheet, *FindTa
     columns->addWidget(StatsBox());
     auto* right = new QVBoxLayout;
     right->addWidget(CommandsBox());
-    right->addWidget(EquipmentBox());
+    right->addWidget(EquipmentBox(progress));
     columns->addLayout(right, 1);
     auto* lay = new QVBoxLayout(this);
     lay->addLayout(top);
@@ -119,14 +120,16 @@ QWidget* CStartupActors::CommandsBox()
     return box;
 }
 
-QWidget* CStartupActors::EquipmentBox()
+QWidget* CStartupActors::EquipmentBox(CProgressWindow* progress)
 {
     auto* box = new QGroupBox(QStringLiteral("Equipments"), this);
     auto* form = new QFormLayout(box);
-    QStandardItemModel* items = MakeChoices(this, NameLabels(Rom(), NameListId::Item, 256));
+    CNameListModel* items = MakeNameListModel(Rom(), PreprocList::Item, 0, 256, this,
+                                              progress ? progress->Callback() : CPreprocRomData::Progress{});
     for (int k = 0; k < 6; ++k) {
-        m_equipment[static_cast<size_t>(k)] = new QComboBox(box);
-        UseChoices(m_equipment[static_cast<size_t>(k)], items);
+        auto* combo = new CFF6Combo(box);
+        combo->SetList(items);
+        m_equipment[static_cast<size_t>(k)] = combo;
         form->addRow(QString::fromLatin1(kEquipmentLabels[k]), m_equipment[static_cast<size_t>(k)]);
         Bind(m_equipment[static_cast<size_t>(k)], "equipment", k);
     }
@@ -169,7 +172,7 @@ void CStartupActors::Paste()
 
 void CStartupActors::Rename()
 {
-    if (RenameEntry(this, Rom(), NameListId::Actor, Current())) {
+    if (RenameChangesName(this, Rom(), NameListId::Actor, Current())) {
         Sheet()->SetEdited();
         Refresh();
     }

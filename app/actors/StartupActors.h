@@ -10,6 +10,7 @@
 #include "controls/RecordPage.h"
 
 class CNumberField;
+class CProgressWindow;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -19,7 +20,7 @@ class QSpinBox;
 class CStartupActors : public CRecordPage {
     Q_OBJECT
 public:
-    explicit CStartupActors(CEditorSheet* sheet);
+    CStartupActors(CEditorSheet* sheet, CProgressWindow* progress = nullptr);
 
     QSpinBox* Selector() const { return m_selector; }
     CNumberField* Stat(int k) const { return m_stats[k]; }
@@ -39,7 +40,7 @@ private:
     void Choose(int i);
     QWidget* StatsBox();
     QWidget* CommandsBox();
-    QWidget* EquipmentBox();
+    QWidget* EquipmentBox(CProgressWindow* progress);
 
     QSpinBox* m_selector;
     QLabel* m_name;

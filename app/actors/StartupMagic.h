@@ -5,19 +5,21 @@
 #include "controls/RecordPage.h"
 
 class CNumberField;
+class CProgressWindow;
+class CSpinField;
 class QComboBox;
 class QRadioButton;
 
 class CStartupMagic : public CRecordPage {
     Q_OBJECT
 public:
-    explicit CStartupMagic(CEditorSheet* sheet);
+    CStartupMagic(CEditorSheet* sheet, CProgressWindow* progress = nullptr);
     QRadioButton* Actor(int k) const { return m_actors[k]; }
     QComboBox* Spell(int k) const { return m_spells[k]; }
-    CNumberField* Level(int k) const { return m_levels[k]; }
+    CNumberField* Level(int k) const;
 
 private:
     QRadioButton* m_actors[2] = {};
     QComboBox* m_spells[16] = {};
-    CNumberField* m_levels[16] = {};
+    CSpinField* m_levels[16] = {};
 };

@@ -6,19 +6,24 @@
 #include "actors/StartupMagic.h"
 #include "actors/StartupRagePage.h"
 #include "actors/StatupBlitzSwtechPage.h"
+#include "controls/FieldControls.h"
 
 using namespace quorvex;
 
 CStartupSheet::CStartupSheet(CQuorvexDoc& doc, QWidget* parent)
     : CEditorSheet(doc, QStringLiteral("Actors Editor"), parent)
 {
-    // Every page is made now, so that each stores what it shows at OK.
-    AddPage(new CStartupActors(this), QStringLiteral("Actors Startup"));
-    AddPage(new CStartupMagic(this), QStringLiteral("Natural Magic"));
+    // Every page is made now, so that each stores what it shows at OK. The
+    // item and attack names are drawn once per image, behind a progress
+    // window.
+    CProgressWindow progress(this);
+    AddPage(new CStartupActors(this, &progress), QStringLiteral("Actors Startup"));
+    AddPage(new CStartupMagic(this, &progress), QStringLiteral("Natural Magic"));
     m_evolution = new CStartupHpMpExpPage(this);
     AddPage(m_evolution, QStringLiteral("Actors Evolution"));
-    AddPage(new CStatupBlitzSwtechPage(this), QStringLiteral("Blitz, Sw. tech && Lores"));
+    AddPage(new CStatupBlitzSwtechPage(this, &progress), QStringLiteral("Blitz, Sw. tech && Lores"));
     AddPage(new CStartupRagePage(this), QStringLiteral("Rage"));
+    progress.hide();
     resize(720, 620);
 }
 

@@ -9,23 +9,27 @@
 #include <QVBoxLayout>
 
 #include "controls/Choices.h"
+#include "controls/FF6Combo.h"
 #include "controls/FieldControls.h"
+#include "controls/SpinField.h"
 #include "editors/ActorRules.h"
 #include "editors/ActorTables.h"
 #include "rom/TableDesc.h"
 
 using namespace quorvex;
 
-CStatupBlitzSwtechPage::CStatupBlitzSwtechPage(CEditorSheet* sheet)
+CStatupBlitzSwtechPage::CStatupBlitzSwtechPage(CEditorSheet* sheet, CProgressWindow* progress)
     : CRecordPage(sheet, *FindTable("technique_levels"), nullptr)
 {
     m_start[kBlitz] = kBlitzStartDefault;
     m_start[kSword] = kSwordStartDefault;
     m_start[kLore] = kLoreStartDefault;
-    QStandardItemModel* attacks = MakeChoices(this, SpellLabels(Rom()));
+    CNameListModel* attacks = MakeNameListModel(Rom(), PreprocList::Spell, 0, 256, this,
+                                                progress ? progress->Callback() : CPreprocRomData::Progress{});
     for (int g = 0; g < 3; ++g) {
-        m_starts[g] = new QComboBox(this);
-        UseChoices(m_starts[g], attacks);
+        auto* start = new CFF6Combo(this);
+        start->SetList(attacks);
+        m_starts[g] = start;
         m_starts[g]->setCurrentIndex(m_start[g]);
         connect(m_starts[g], qOverload<int>(&QComboBox::activated), this,
                 [this, g](int index) { ChooseStart(static_cast<Group>(g), index); });
@@ -54,7 +58,7 @@ CStatupBlitzSwtechPage::CStatupBlitzSwtechPage(CEditorSheet* sheet)
     Show(Current());
 }
 
-QWidget* CStatupBlitzSwtechPage::LevelsBox(const QString& title, const char* key, Group g, CNumberField** fields,
+QWidget* CStatupBlitzSwtechPage::LevelsBox(const QString& title, const char* key, Group g, CSpinField** fields,
                                            QLabel** names)
 {
     auto* box = new QGroupBox(title, this);
@@ -62,14 +66,14 @@ QWidget* CStatupBlitzSwtechPage::LevelsBox(const QString& title, const char* key
     grid->addWidget(new QLabel(QStringLiteral("First attack shown"), box), 0, 0, 1, 2);
     grid->addWidget(m_starts[g], 0, 2, 1, 2);
     for (int k = 0; k < kTechniques; ++k) {
-        fields[k] = new CNumberField({}, box);
-        fields[k]->setMaximumWidth(50);
+        fields[k] = new CSpinField({}, box);
+        fields[k]->setMaximumWidth(70);
         names[k] = new QLabel(box);
         names[k]->setMinimumWidth(110);
         const int row = 1 + k % 4, col = 2 * (k / 4);
         grid->addWidget(fields[k], row, col);
         grid->addWidget(names[k], row, col + 1);
-        Bind(fields[k], key, k);
+        Bind(fields[k]->Edit(), key, k);
     }
     return box;
 }
@@ -96,3 +100,6 @@ void CStatupBlitzSwtechPage::ShowNames()
         m_lores->item(k, 0)->setText(SpellLabel(rd, m_start[kLore] + k));
     m_lores->resizeColumnToContents(0);
 }
+
+CNumberField* CStatupBlitzSwtechPage::BlitzLevel(int k) const { return m_blitz[k]->Edit(); }
+CNumberField* CStatupBlitzSwtechPage::SwordLevel(int k) const { return m_sword[k]->Edit(); }

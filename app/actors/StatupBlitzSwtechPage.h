@@ -7,6 +7,8 @@
 
 class CCheckListControl;
 class CNumberField;
+class CProgressWindow;
+class CSpinField;
 class QComboBox;
 class QLabel;
 
@@ -15,9 +17,9 @@ class CStatupBlitzSwtechPage : public CRecordPage {
 public:
     enum Group { kBlitz, kSword, kLore };
 
-    explicit CStatupBlitzSwtechPage(CEditorSheet* sheet);
-    CNumberField* BlitzLevel(int k) const { return m_blitz[k]; }
-    CNumberField* SwordLevel(int k) const { return m_sword[k]; }
+    CStatupBlitzSwtechPage(CEditorSheet* sheet, CProgressWindow* progress = nullptr);
+    CNumberField* BlitzLevel(int k) const;
+    CNumberField* SwordLevel(int k) const;
     QLabel* BlitzName(int k) const { return m_blitzNames[k]; }
     QLabel* SwordName(int k) const { return m_swordNames[k]; }
     QComboBox* Start(Group g) const { return m_starts[g]; }
@@ -26,11 +28,11 @@ public:
     void ChooseStart(Group g, int start);
 
 private:
-    QWidget* LevelsBox(const QString& title, const char* key, Group g, CNumberField** fields, QLabel** names);
+    QWidget* LevelsBox(const QString& title, const char* key, Group g, CSpinField** fields, QLabel** names);
     void ShowNames();
 
-    CNumberField* m_blitz[8] = {};
-    CNumberField* m_sword[8] = {};
+    CSpinField* m_blitz[8] = {};
+    CSpinField* m_sword[8] = {};
     QLabel* m_blitzNames[8] = {};
     QLabel* m_swordNames[8] = {};
     QComboBox* m_starts[3] = {};

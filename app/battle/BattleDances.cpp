@@ -9,6 +9,8 @@
 
 #include "BackgroundPickerDia.h"
 #include "controls/Choices.h"
+#include "controls/FF6Combo.h"
+#include "controls/FieldControls.h"
 #include "controls/QtBitmap.h"
 #include "editors/BattleRules.h"
 #include "editors/BattleTables.h"
@@ -17,15 +19,17 @@
 
 using namespace quorvex;
 
-CBattleDances::CBattleDances(CEditorSheet* sheet)
+CBattleDances::CBattleDances(CEditorSheet* sheet, CProgressWindow* progress)
     : CNamedRecordPage(sheet, *FindTable("dances"), "m_btlDanceIdx",
                        [](const RomData& rd, int i) { return NameLabel(rd, NameListId::Dance, i); }, NameListId::Dance)
 {
-    QStandardItemModel* attacks = MakeChoices(this, SpellLabels(Rom()));
+    CNameListModel* attacks = MakeNameListModel(Rom(), PreprocList::Spell, 0, 256, this,
+                                                progress ? progress->Callback() : CPreprocRomData::Progress{});
     auto* moves = new QFormLayout;
     for (int k = 0; k < kDanceMoves; ++k) {
-        m_moves[k] = new QComboBox(this);
-        UseChoices(m_moves[k], attacks);
+        auto* move = new CFF6Combo(this);
+        move->SetList(attacks);
+        m_moves[k] = move;
         moves->addRow(QStringLiteral("Move %1").arg(k + 1), m_moves[k]);
         Bind(m_moves[k], "moves", k);
     }

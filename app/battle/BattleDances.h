@@ -3,6 +3,7 @@
 // danced on, with a preview and the thumbnails picker.
 #include "controls/NamedRecordPage.h"
 
+class CProgressWindow;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -10,7 +11,7 @@ class QPushButton;
 class CBattleDances : public CNamedRecordPage {
     Q_OBJECT
 public:
-    explicit CBattleDances(CEditorSheet* sheet);
+    CBattleDances(CEditorSheet* sheet, CProgressWindow* progress = nullptr);
     QComboBox* Move(int k) const { return m_moves[k]; }
     QComboBox* Display() const { return m_display; }
     QLabel* Preview() const { return m_preview; }

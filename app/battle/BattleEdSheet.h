@@ -1,6 +1,7 @@
 #pragma once
 // "Quorvex: Battle Editor": battle commands, MagiTek attacks, blitz inputs,
-// dances and status names, page by page.
+// dances, status names and the two blocks of other battle animations, page
+// by page.
 #include "controls/EditorSheet.h"
 
 class CBattleEdSheet : public CEditorSheet {

@@ -43,13 +43,6 @@ QStringList NameLabels(const RomData& rd, NameListId id, int count)
     return labels;
 }
 
-QStringList SpellLabels(const RomData& rd)
-{
-    QStringList labels;
-    for (int i = 0; i < 256; ++i)
-        labels << SpellLabel(rd, i);
-    return labels;
-}
 
 QPixmap NamePixmap(const RomData& rd, NameListId id, int index, int scale)
 {
@@ -57,5 +50,5 @@ QPixmap NamePixmap(const RomData& rd, NameListId id, int index, int scale)
     if (name.empty())
         return QPixmap();
     return QPixmap::fromImage(NamePictureToImage(
-        DrawNamePicture(name.data(), name.size(), rd.gfx.smallFont.bytes, rd.names.preproc.Colors()), scale));
+        DrawNamePicture(name.data(), name.size(), rd.gfx.bitmaps.smallFont, rd.names.preproc.Colors()), scale));
 }

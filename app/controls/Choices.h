@@ -1,7 +1,9 @@
 #pragma once
 // Lists of choices that many combo boxes of a sheet share: one item model
-// per list (256 attack names are built once, not once per combo box), each
-// item carrying its value, which record pages store.
+// per list, each item carrying its value, which record pages store. These
+// are lists of texts (battle commands, MagiTek attacks, buttons); the name
+// lists the game's font draws (monsters, items, attacks) are CNameListModels
+// shown by CFF6Combo (FF6Combo.h).
 #include <QPixmap>
 #include <QStandardItemModel>
 #include <QStringList>
@@ -18,8 +20,6 @@ void UseChoices(QComboBox* combo, QStandardItemModel* choices);
 
 // The names of a name list in the tag language ("" past what it holds).
 QStringList NameLabels(const quorvex::RomData& rd, quorvex::NameListId id, int count);
-// The 256 attack names: spells, espers, then the other attacks.
-QStringList SpellLabels(const quorvex::RomData& rd);
 // A name of a name list, or of the attack list.
 QString NameLabel(const quorvex::RomData& rd, quorvex::NameListId id, int index);
 QString SpellLabel(const quorvex::RomData& rd, int index);

@@ -17,6 +17,7 @@ class CNumberField : public QLineEdit {
 public:
     explicit CNumberField(quorvex::FieldRange range = {}, QWidget* parent = nullptr);
     void SetRange(quorvex::FieldRange range) { m_range = range; }
+    quorvex::FieldRange Range() const { return m_range; }
     void SetValue(int64_t value);
     // Reads the text by the field rule, rewrites it with the stored value,
     // puts the caret at the end and returns the value.

@@ -4,10 +4,16 @@
 #include <QPushButton>
 
 #include "controls/RecordSelector.h"
-#include "controls/RenameEntry.h"
+#include "RenameName.h"
 #include "rom/TableDesc.h"
 
 using namespace quorvex;
+
+bool RenameChangesName(QWidget* parent, RomData& rd, NameListId id, int index)
+{
+    const std::vector<uint8_t> before = GetNameList(rd, id).Get(static_cast<uint32_t>(index));
+    return RenameListEntry(parent, rd, id, index) && GetNameList(rd, id).Get(static_cast<uint32_t>(index)) != before;
+}
 
 CNamedRecordPage::CNamedRecordPage(CEditorSheet* sheet, const TableDesc& table, const char* setting, NameFn names,
                                    std::optional<NameListId> renamable, QWidget* parent)
@@ -42,7 +48,7 @@ void CNamedRecordPage::Show(int i)
 
 void CNamedRecordPage::Rename()
 {
-    if (!m_renamable || !RenameEntry(this, Rom(), *m_renamable, Current()))
+    if (!m_renamable || !RenameChangesName(this, Rom(), *m_renamable, Current()))
         return;
     Sheet()->SetEdited();
     FillNames();

@@ -10,6 +10,10 @@
 #include "rom/NameLists.h"
 
 class CRecordSelector;
+
+// Opens the names editor on a name of a list; true when the name changed.
+bool RenameChangesName(QWidget* parent, quorvex::RomData& rd, quorvex::NameListId id, int index);
+
 class QHBoxLayout;
 class QPushButton;
 

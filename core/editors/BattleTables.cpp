@@ -17,9 +17,9 @@ struct NamePlace {
     Place len;
     uint32_t count;
 };
-constexpr NamePlace kStatusNames{{0x2ADE1, 0x2ADE1}, {10, 7}, kStatuses};
-constexpr NamePlace kCommandNames{{0x18CEA0, 0x2CE300}, {7, 6}, kBattleCommands};
-constexpr NamePlace kDanceNames{{0x26FF9D, 0x2D7C51}, {12, 8}, kDances};
+constexpr NamePlace kStatusNamePlace{{0x2ADE1, 0x2ADE1}, {10, 7}, kStatuses};
+constexpr NamePlace kCommandNamePlace{{0x18CEA0, 0x2CE300}, {7, 6}, kBattleCommands};
+constexpr NamePlace kDanceNamePlace{{0x26FF9D, 0x2D7C51}, {12, 8}, kDances};
 
 constexpr uint32_t kCommandData = 0xFFE00;
 constexpr uint32_t kBlitzInputs = 0x47A40;
@@ -50,9 +50,9 @@ void LoadBattleTables(ImageFile& f, RomData& rd)
     b.blitzInputs.Load(f, kBlitzInputs, kBlitzes * kBlitzRecordSize);
     b.danceMoves.Load(f, kDanceMoveData, kDances * kDanceMoves);
     b.danceBackgrounds.Load(f, kDanceBackgroundData, kDances);
-    LoadNames(f, rd, rd.names.statusNames, kStatusNames);
-    LoadNames(f, rd, rd.names.commandNames, kCommandNames);
-    LoadNames(f, rd, rd.names.danceNames, kDanceNames);
+    LoadNames(f, rd, rd.names.statusNames, kStatusNamePlace);
+    LoadNames(f, rd, rd.names.commandNames, kCommandNamePlace);
+    LoadNames(f, rd, rd.names.danceNames, kDanceNamePlace);
     rd.names.preproc.Invalidate(PreprocList::BattleCommand);
     rd.names.preproc.Invalidate(PreprocList::BattleStatus);
     rd.names.preproc.Invalidate(PreprocList::Dance);

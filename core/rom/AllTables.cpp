@@ -5,7 +5,9 @@
 
 namespace quorvex {
 
+void AddMonsterTables(std::vector<TableDesc>& tables);
 void AddMorphPackTables(std::vector<TableDesc>& tables);
+void AddBattleAnimTables(std::vector<TableDesc>& tables);
 void AddBattleTables(std::vector<TableDesc>& tables);
 void AddActorTables(std::vector<TableDesc>& tables);
 
@@ -13,7 +15,9 @@ const std::vector<TableDesc>& AllTables()
 {
     static const std::vector<TableDesc> tables = [] {
         std::vector<TableDesc> t;
+        AddMonsterTables(t);
         AddMorphPackTables(t);
+        AddBattleAnimTables(t);
         AddBattleTables(t);
         AddActorTables(t);
         return t;

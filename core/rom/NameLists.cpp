@@ -107,20 +107,6 @@ const NameList& GetNameList(const RomData& rd, NameListId id)
     return GetNameList(const_cast<RomData&>(rd), id);
 }
 
-std::vector<uint8_t> SpellListName(const RomData& rd, int index)
-{
-    const NameListTables& n = rd.names;
-    if (index < 0)
-        return {};
-    uint32_t i = static_cast<uint32_t>(index);
-    for (const NameList* list : {&n.spellNames, &n.esperNames, &n.attackNames}) {
-        if (i < list->count)
-            return list->Get(i);
-        i -= list->count;
-    }
-    return {};
-}
-
 std::wstring SpellListText(const RomData& rd, int index)
 {
     const std::vector<uint8_t> name = SpellListName(rd, index);

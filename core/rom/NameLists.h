@@ -77,11 +77,9 @@ FieldDesc NameListField(std::string key, NameListId id);
 // Stores a name given in the tag language; empty on success, otherwise why not.
 std::string SetNameText(RomData& rd, NameListId id, uint32_t index, const std::string& utf8);
 
-// Entry `index` of the one list of 256 attacks the game numbers together:
-// the 54 magic spells, then the 27 espers, then the other attacks. Empty
-// for an index past the end.
-std::vector<uint8_t> SpellListName(const RomData& rd, int index);
-// The same name in the tag language.
+// Entry `index` of the one list of 256 attacks the game numbers together
+// (the 54 magic spells, then the 27 espers, then the other attacks; see
+// SpellListName) in the tag language. Empty for an index past the end.
 std::wstring SpellListText(const RomData& rd, int index);
 
 // Fills monster entries 384-511, which the game does not have: the loader

@@ -128,12 +128,25 @@ const NamePicture* CPreprocRomData::Picture(PreprocList list, int index) const
     return &l.pictures[static_cast<size_t>(index)];
 }
 
+std::vector<uint8_t> SpellListName(const RomData& rd, int index)
+{
+    const NameListTables& n = rd.names;
+    uint32_t i = static_cast<uint32_t>(index);
+    if (i < n.spellNames.count)
+        return n.spellNames.Get(i);
+    i -= n.spellNames.count;
+    if (i < n.esperNames.count)
+        return n.esperNames.Get(i);
+    i -= n.esperNames.count;
+    return n.attackNames.Get(i);
+}
+
 void EnsureListDrawn(RomData& rd, PreprocList list, const CPreprocRomData::Progress& progress)
 {
     CPreprocRomData& p = rd.names.preproc;
     if (p.IsDrawn(list))
         return;
-    const std::vector<uint8_t>& font = rd.gfx.smallFont.bytes;
+    const std::vector<uint8_t>& font = rd.gfx.bitmaps.smallFont;
     const NameListTables& n = rd.names;
     switch (list) {
     case PreprocList::Monster:

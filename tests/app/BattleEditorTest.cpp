@@ -72,7 +72,8 @@ private slots:
         CBattleEdSheet sheet(m_doc);
         sheet.show();
         QCOMPARE(sheet.windowTitle(), QString("Quorvex: Battle Editor"));
-        const QStringList tabs = {"Battle Cmds.", "MagiTek", "Blitz", "Dances", "Status"};
+        const QStringList tabs = {"Battle Cmds.", "MagiTek", "Blitz", "Dances", "Status", "Animations 1",
+                                  "Animations 2"};
         QCOMPARE(sheet.Tabs()->count(), tabs.size());
         for (int i = 0; i < tabs.size(); ++i)
             QCOMPARE(sheet.Tabs()->tabText(i), tabs[i]);
@@ -82,7 +83,8 @@ private slots:
         QCOMPARE(PageOf<CBattleDances>(sheet.Tabs(), 3)->Current(), 3);
         QCOMPARE(PageOf<CBattleEdStatusPage>(sheet.Tabs(), 4)->Current(), 31);
         const char* const shots[] = {"battle_commands.png", "battle_magitek.png", "battle_blitz.png",
-                                     "battle_dances.png", "battle_status.png"};
+                                     "battle_dances.png", "battle_status.png", "battle_animations1.png",
+                                     "battle_animations2.png"};
         for (int i = 0; i < tabs.size(); ++i) {
             sheet.Tabs()->setCurrentIndex(i);
             Shot(sheet, shots[i]);
