@@ -67,10 +67,9 @@ CStartupActors::CStartupActors(CEditorSheet* sheet, CProgressWindow* progress) :
     lay->addLayout(columns);
     lay->addStretch();
 
-    Show(Current());
     // A remembered actor past the last one starts the page at actor 0.
-    if (QuorvexSettings().value(QStringLiteral("Settings/ActStUpIdx"), 0).toInt() >= kActors)
-        Select(0);
+    const bool past = QuorvexSettings().value(QStringLiteral("Settings/ActStUpIdx"), 0).toInt() >= kActors;
+    ShowFirst(past ? 0 : Current());
 }
 
 QWidget* CStartupActors::StatsBox()
