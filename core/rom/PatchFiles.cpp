@@ -38,11 +38,13 @@ bool StartsWith(std::span<const uint8_t> bytes, const char* magic)
     return bytes.size() >= n && std::memcmp(bytes.data(), magic, n) == 0;
 }
 
-template <typename... Args>
-std::string Line(const char* format, Args... args)
+std::string Line(const char* text) { return std::string(text) + "\n"; }
+
+template <typename A, typename... Args>
+std::string Line(const char* format, A a, Args... args)
 {
     char buf[160];
-    std::snprintf(buf, sizeof buf, format, args...);
+    std::snprintf(buf, sizeof buf, format, a, args...);
     return std::string(buf) + "\n";
 }
 
