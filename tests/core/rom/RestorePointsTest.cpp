@@ -7,6 +7,7 @@
 
 #include "TestSupport.h"
 #include "rom/Document.h"
+#include "rom/ImageDiff.h"
 #include "rom/RestorePoints.h"
 
 using namespace quorvex;
@@ -164,4 +165,34 @@ TEST(RestorePoints, RestoringAReadOnlyImageIsRefused)
     EXPECT_EQ(error, kReadOnlyMessage);
     EXPECT_EQ(ListRestorePoints(image).size(), 1u);
     EXPECT_EQ(ReadFileBytes(image), Content(2));
+}
+
+TEST(RestorePoints, TheListSaysHowEachDiffersFromTheImageNow)
+{
+    TempDir dir;
+    synth::SynthOptions o;
+    o.headered = true;
+    const std::string image = test::WriteImage(dir, o);
+    auto bytes = ReadFileBytes(image);
+    std::string error;
+    // Kept in this order: the image as it is; only the copier header
+    // differs; a morph pack differs too; not an image of the game at all.
+    ASSERT_TRUE(KeepRestorePoint(image, 10, error, kTime + 1));
+    bytes[3] ^= 0xFF;
+    WriteFileBytes(image, bytes);
+    ASSERT_TRUE(KeepRestorePoint(image, 10, error, kTime + 2));
+    bytes[0x200 + 0x47F40 + 5 * 4] ^= 0xFF;
+    WriteFileBytes(image, bytes);
+    ASSERT_TRUE(KeepRestorePoint(image, 10, error, kTime + 3));
+    WriteFileBytes(image, std::vector<uint8_t>(0x300000, 0));
+    ASSERT_TRUE(KeepRestorePoint(image, 10, error, kTime + 4));
+    bytes[0x200 + 0x47F40 + 5 * 4] ^= 0xFF;
+    bytes[3] ^= 0xFF;
+    WriteFileBytes(image, bytes); // back to the first
+    const auto rows = DescribeRestorePoints(image);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0].differences.rfind("tables not compared: Unkown type: ", 0), 0u) << rows[0].differences;
+    EXPECT_EQ(rows[1].differences, "morph_packs 5");
+    EXPECT_EQ(rows[2].differences, "no table differs (other bytes do)");
+    EXPECT_EQ(rows[3].differences, "the same as the image");
 }
