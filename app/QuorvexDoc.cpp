@@ -4,10 +4,13 @@
 #include <QFileInfo>
 
 #include "MessageService.h"
+#include "text/PrintableText.h"
 
 std::string ToCorePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 QString FromCoreText(const std::string& text) { return QString::fromLocal8Bit(text.data(), qsizetype(text.size())); }
+
+QString PrintableCoreText(const std::string& text) { return FromCoreText(quorvex::PrintableText(text)); }
 
 CQuorvexDocument::CQuorvexDocument(QObject* parent) : QObject(parent) {}
 
@@ -58,6 +61,8 @@ bool CQuorvexDocument::OnSaveDocument(QWidget* parent)
     }
     m_doc.SetModifiedFlag(false);
     emit DocumentChanged();
+    if (!result.notice.empty())
+        emit StatusNotice(FromCoreText(result.notice));
     return true;
 }
 

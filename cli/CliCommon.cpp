@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "text/PrintableText.h"
+
 namespace quorvex::cli {
 
 std::unique_ptr<CQuorvexDoc> OpenImage(const std::string& path, bool readOnlyOk)
@@ -21,7 +23,8 @@ std::unique_ptr<CQuorvexDoc> OpenKnownImage(const std::string& path, bool readOn
 {
     auto doc = OpenImage(path, readOnlyOk);
     if (doc && !doc->Rom().IsKnown()) {
-        std::cerr << "Unkown type: \"" << doc->Rom().internalName << "\" is not a known release of the game.\n";
+        std::cerr << "Unkown type: \"" << Printable(doc->Rom().internalName)
+                  << "\" is not a known release of the game.\n";
         return nullptr;
     }
     return doc;
@@ -31,11 +34,39 @@ bool SaveImage(CQuorvexDoc& doc)
 {
     const SaveResult r = doc.OnSaveDocument(doc.Rom().path);
     if (!r.ok) {
-        std::cerr << r.error << "\n";
+        PrintLines(std::cerr, r.error);
         return false;
     }
+    if (!r.notice.empty())
+        PrintLines(std::cerr, r.notice);
     return true;
 }
+
+int EditAndSave(std::unique_ptr<CQuorvexDoc> doc, const ImageEdit& edit, const std::function<void()>& onSuccess)
+{
+    if (!doc)
+        return 1;
+    switch (edit(*doc)) {
+    case EditStatus::Failed: return 1;
+    case EditStatus::Changed:
+        if (!SaveImage(*doc))
+            return 1;
+        break;
+    case EditStatus::Unchanged: break;
+    }
+    if (onSuccess)
+        onSuccess();
+    return 0;
+}
+
+void PrintLines(std::ostream& out, const std::string& text)
+{
+    out << text;
+    if (text.empty() || text.back() != '\n')
+        out << "\n";
+}
+
+std::string Printable(const std::string& text, bool keepLineBreaks) { return PrintableText(text, keepLineBreaks); }
 
 bool TakeOption(std::vector<std::string>& args, const std::string& name, std::string& value, bool* missing)
 {

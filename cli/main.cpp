@@ -1,3 +1,4 @@
+#include "CliCommon.h"
 #include "CliRegistry.h"
 
 #include <algorithm>
@@ -53,7 +54,10 @@ int main(int argc, char** argv)
                 std::cout << "usage: quorvex-cli " << v.usage << "\n" << v.summary << "\n";
                 return 0;
             }
-        return v.run(args);
+        const int code = v.run(args);
+        if (code == 1 && v.changesImage)
+            std::cerr << quorvex::cli::kNothingSaved << "\n";
+        return code;
     };
     if (argc >= 3) {
         const std::string two = verb + " " + argv[2];

@@ -18,9 +18,8 @@ struct OpenResult {
 struct SaveResult {
     bool ok = false;
     std::string error;
+    std::string notice; // after a successful save: other names of the file keep the old bytes
 };
-
-constexpr const char* kReadOnlyMessage = "The file has the read-only attribute, Quorvex can't work with it";
 
 class CQuorvexDoc {
 public:
@@ -34,6 +33,8 @@ public:
     // original only when every write succeeded; any failure leaves the
     // original untouched, is reported, and the document stays modified. An
     // image of unknown release has no tables loaded: nothing is written.
+    // A file with other names (hard links) is replaced under this name only;
+    // the notice says so.
     SaveResult OnSaveDocument(const std::string& path);
 
     bool IsModified() const { return m_modified; }

@@ -14,6 +14,8 @@
 
 namespace quorvex {
 
+constexpr const char* kReadOnlyMessage = "The file has the read-only attribute, Quorvex can't work with it";
+
 class ImageFile {
 public:
     enum class OpenStatus { Ok, ReadOnly, Error };
@@ -74,5 +76,11 @@ private:
 
 // "Cannot open file \"path\": reason" style text for a failed open.
 std::string FileErrorText(const std::string& path, int err);
+
+// After a failed write of an output file (a picture, an export): removes
+// what was left at `path` when it is a regular file. Anything else (a
+// device such as /dev/full, a pipe) is never removed, even by a user who
+// may.
+void RemoveFailedOutput(const std::string& path);
 
 } // namespace quorvex

@@ -697,7 +697,7 @@ PageMessage CTextPageLogic::ImportText(const std::string& text, const PageProgre
                 }
                 anyCaption = true;
                 if (n >= count) {
-                    messages += Format("Importing caption %d or above is not supported", count);
+                    messages += Format("Importing caption %d or above is not supported\n", count);
                     ended = true;
                     caption = -1;
                     break;
@@ -716,7 +716,7 @@ PageMessage CTextPageLogic::ImportText(const std::string& text, const PageProgre
             TrimLineBreaks(body);
             if (nextString >= count) {
                 if (!body.empty()) {
-                    messages += Format("Importing caption %d or above is not supported", count);
+                    messages += Format("Importing caption %d or above is not supported\n", count);
                     ended = true;
                 }
                 continue;
