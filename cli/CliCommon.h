@@ -24,6 +24,7 @@
 //
 // Text taken from the image (its title, names, decoded strings) is printed
 // through Printable(), so that control bytes never reach the terminal raw.
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -66,9 +67,15 @@ bool TakeOption(std::vector<std::string>& args, const std::string& name, std::st
 // Takes a flag "--name" out of args.
 bool TakeFlag(std::vector<std::string>& args, const std::string& name);
 
-// Parses a number in decimal, or hexadecimal with 0x/$ prefix.
+// The number parsers take the whole text or nothing: no spaces, no plus
+// sign, no value that does not fit.
+// A number in decimal (with an optional minus sign), or hexadecimal with a
+// 0x or $ prefix (no sign).
 bool ParseNumber(const std::string& text, long& value);
-// Parses hexadecimal with or without a 0x or $ prefix.
+// Hexadecimal with or without a 0x or $ prefix (no sign).
 bool ParseHex(const std::string& text, unsigned long& value);
+// Game bytes typed as hexadecimal pairs: "27 42 13" or "274213", spaces and
+// tabs allowed anywhere between the digits.
+bool ParseHexBytes(const std::string& text, std::vector<uint8_t>& out);
 
 } // namespace quorvex::cli

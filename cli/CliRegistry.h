@@ -9,6 +9,10 @@
 // A verb that changes an image registers with kChangesImage. It returns 1
 // only when the image file was left byte-identical (see EditAndSave in
 // CliCommon.h), and the program then ends its messages with kNothingSaved.
+//
+// Output that could not be written (stdout redirected to a full disk) turns
+// a verb's success into a failure: 1, or 3 for a verb that did save the
+// image (1 stays reserved for "nothing was saved").
 #include <functional>
 #include <string>
 #include <vector>

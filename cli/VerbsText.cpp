@@ -1,5 +1,4 @@
 // text decode, text encode, names, rename.
-#include <cctype>
 #include <cstdio>
 #include <iostream>
 
@@ -12,25 +11,6 @@
 namespace quorvex::cli {
 
 namespace {
-
-// "27 42 13" or "274213": hex pairs, spaces allowed anywhere between pairs.
-bool ParseHexBytes(const std::string& text, std::vector<uint8_t>& out)
-{
-    std::string digits;
-    for (char ch : text) {
-        if (ch == ' ' || ch == '\t')
-            continue;
-        if (!std::isxdigit(static_cast<unsigned char>(ch)))
-            return false;
-        digits += ch;
-    }
-    if (digits.size() % 2 != 0)
-        return false;
-    out.clear();
-    for (size_t i = 0; i < digits.size(); i += 2)
-        out.push_back(static_cast<uint8_t>(std::stoul(digits.substr(i, 2), nullptr, 16)));
-    return true;
-}
 
 int RunTextDecode(const std::vector<std::string>& argsIn)
 {

@@ -256,3 +256,43 @@ TEST(CliSafety, AFailedPictureNeverRemovesWhatIsNotARegularFile)
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, "Can't create file!!\n");
 }
+
+TEST(CliSafety, OutputThatCannotBeWrittenIsAFailure)
+{
+    TempDir dir;
+    const std::string image = test::WriteImage(dir);
+    const auto toFull = [&](const std::vector<std::string>& args) {
+        std::vector<std::string> shellArgs = {"-c", "exec \"$0\" \"$@\" > /dev/full", kCli};
+        shellArgs.insert(shellArgs.end(), args.begin(), args.end());
+        return RunProgram("/bin/sh", shellArgs);
+    };
+    auto r = toFull({"names", "item", image});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "The output could not be written: No space left on device.\n");
+    // A verb that changed the image says that the image was saved.
+    const auto before = ReadFileBytes(image);
+    r = toFull({"rename", "item", "2", "Foo", image});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_EQ(r.err, "The output could not be written: No space left on device. The image was saved.\n");
+    EXPECT_NE(ReadFileBytes(image), before);
+}
+
+TEST(CliSafety, NumbersAreTakenWholeOrRefused)
+{
+    TempDir dir;
+    const std::string image = test::WriteImage(dir);
+    for (const char* n : {" 1", "1 ", "+1", "0x-1", "$-1", "0x", "$", "-", "", "1e2", "0x1g", "99999999999999999999",
+                          "0x10000000000000000", "-99999999999999999999", "\xef\xbc\x91"}) {
+        const auto r = RunProgram(kCli, {"render", "monster", n, image, "-o", dir.File("m.bmp")});
+        EXPECT_EQ(r.exitCode, 2) << n;
+    }
+    for (const char* n : {"1", "0x1", "0X1", "$1", "01", "0x00000001"}) {
+        const auto r = RunProgram(kCli, {"render", "monster", n, image, "-o", dir.File("m.bmp")});
+        EXPECT_EQ(r.exitCode, 0) << n << r.err;
+    }
+    // The hexadecimal fill byte of an expansion is parsed the same way.
+    for (const char* fill : {"-1", "+1", " 1", "0x"}) {
+        const auto r = RunProgram(kCli, {"expand", image, "28", "--fill", fill});
+        EXPECT_EQ(r.exitCode, 2) << fill;
+    }
+}
