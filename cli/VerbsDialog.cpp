@@ -3,8 +3,6 @@
 
 #include "CliCommon.h"
 #include "CliRegistry.h"
-#include "rom/RomFlags.h"
-#include "text/DialogEditor.h"
 #include "text/TextPage.h"
 
 namespace quorvex::cli {
@@ -13,25 +11,13 @@ namespace {
 
 constexpr const char* kPages[] = {"dialog", "dte", "locnames", "btl-big", "btl-small"};
 
-// The refusals of the editor that owns the page; empty when it may be edited.
-std::string Refusal(const std::string& page, const RomData& rd)
-{
-    if (page == "dialog" || page == "dte" || page == "locnames")
-        return DialogEditorRefusal(rd);
-    if (page == "btl-small" && (rd.romFlags & kFlagBtlMsgAnomaly))
-        return "Problem parsing Monster Quote 2, probably due to hex edited pointers.\nSorry, Quorvex can't edit them.";
-    if (page == "btl-big" && (rd.romFlags & kFlagMstDlgAnomaly))
-        return "Problem parsing Monster Quote 1, probably due to hex edited pointers.\nSorry, Quorvex can't edit them.";
-    return "";
-}
-
 std::unique_ptr<CQuorvexDoc> OpenPage(const std::string& page, const std::string& image, TextPageConfig& cfg,
                                       bool readOnlyOk)
 {
     auto doc = OpenKnownImage(image, readOnlyOk);
     if (!doc)
         return nullptr;
-    const std::string refusal = Refusal(page, doc->Rom());
+    const std::string refusal = PageRefusalByName(page, doc->Rom());
     if (!refusal.empty()) {
         std::cerr << refusal << "\n";
         return nullptr;

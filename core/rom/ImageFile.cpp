@@ -23,9 +23,12 @@ void RemoveFailedOutput(const std::string& path)
 
 namespace {
 int g_failWriteIn = -1;
+void (*g_readObserver)(uint32_t, size_t) = nullptr;
 } // namespace
 
 void ImageFile::InjectWriteFailure(int n) { g_failWriteIn = n; }
+
+void ImageFile::ObserveReads(void (*observer)(uint32_t, size_t)) { g_readObserver = observer; }
 
 namespace {
 // True (errno set as a full disk sets it) when the test's chosen write is due.
@@ -118,6 +121,8 @@ bool ImageFile::HoldsRom(uint32_t romOffset, size_t n) const
 size_t ImageFile::ReadRom(uint32_t romOffset, uint8_t* dst, size_t n)
 {
     std::fill(dst, dst + n, 0xFF);
+    if (g_readObserver)
+        g_readObserver(romOffset, n);
     if (!m_file)
         return 0;
     const int64_t start = static_cast<int64_t>(romOffset) + (m_headerless ? 0 : 0x200);

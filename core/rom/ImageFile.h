@@ -58,6 +58,9 @@ public:
     // Tests only: the n-th write from now on (0 = the next) fails as a full
     // disk would; negative switches the failure off.
     static void InjectWriteFailure(int n);
+    // Tests only: called with the ROM offset and length of every read (a
+    // fuzzer learns from it which bytes the loaders depend on); null stops.
+    static void ObserveReads(void (*observer)(uint32_t romOffset, size_t n));
 
     // The first I/O failure, as text for the user; empty when none.
     const std::string& ErrorText() const { return m_error; }
