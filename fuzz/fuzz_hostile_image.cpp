@@ -27,6 +27,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <memory>
@@ -62,17 +63,27 @@ void Record(uint32_t romOffset, size_t n)
     len = std::max<uint32_t>(len, static_cast<uint32_t>(n));
 }
 
+char g_folder[64];
+
+// At exit: the folder goes away with what the last input left in it.
+void RemoveWorkFolder()
+{
+    for (const char* name : {"/image.smc", "/setup.smc"})
+        ::unlink((std::string(g_folder) + name).c_str());
+    ::rmdir(g_folder);
+}
+
 std::string& WorkFolder()
 {
     static std::string folder = [] {
         // A memory-backed folder where there is one: the save copies the
         // whole image and flushes it for every input.
-        char tmpl[64];
         const char* base = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-        std::snprintf(tmpl, sizeof tmpl, "%s/fuzz_hostile_image.XXXXXX", base);
-        if (!::mkdtemp(tmpl))
+        std::snprintf(g_folder, sizeof g_folder, "%s/fuzz_hostile_image.XXXXXX", base);
+        if (!::mkdtemp(g_folder))
             std::abort();
-        return std::string(tmpl);
+        std::atexit(RemoveWorkFolder);
+        return std::string(g_folder);
     }();
     return folder;
 }
