@@ -201,17 +201,20 @@ int RunSampleReplace(const std::vector<std::string>& args)
         ReadBrrCandidate(bytes.data(), bytes.size(), list);
     }
 
-    auto doc = OpenKnownImage(args[0]);
-    if (!doc)
-        return 1;
-    const ReplaceStatus s = ReplaceSample(doc->Rom().audio, index, list.Bytes(pick));
-    if (s != ReplaceStatus::Ok)
-        return Fail(ReplaceStatusMessage(s));
-    doc->SetModifiedFlag();
-    if (!SaveImage(*doc))
-        return 1;
-    std::cout << FreeSpaceText(doc->Rom().audio) << "\n";
-    return 0;
+    std::string freeSpace;
+    return EditAndSave(
+        OpenKnownImage(args[0]),
+        [&](CQuorvexDoc& doc) {
+            const ReplaceStatus s = ReplaceSample(doc.Rom().audio, index, list.Bytes(pick));
+            if (s != ReplaceStatus::Ok) {
+                Fail(ReplaceStatusMessage(s));
+                return EditStatus::Failed;
+            }
+            doc.SetModifiedFlag();
+            freeSpace = FreeSpaceText(doc.Rom().audio);
+            return EditStatus::Changed;
+        },
+        [&] { std::cout << freeSpace << "\n"; });
 }
 
 int RunSpc(const std::vector<std::string>& args)
@@ -256,7 +259,7 @@ const CliVerb kSamples{"samples", "samples IMAGE", "list the instrument samples 
 const CliVerb kSampleExport{"sample export", "sample export IMAGE N OUT.brr", "write sample N as a BRR file",
                             RunSampleExport};
 const CliVerb kSampleReplace{"sample replace", "sample replace IMAGE N FILE.brr|FILE.wav|FILE.spc:ENTRY",
-                             "replace sample N and save the image", RunSampleReplace};
+                             "replace sample N and save the image", RunSampleReplace, kChangesImage};
 const CliVerb kSpc{"spc", "spc FILE", "list the samples of an SPC sound dump", RunSpc};
 const CliVerb kScan{"scan", "scan FILE [--min BLOCKS]", "scan any file for BRR samples", RunScan};
 

@@ -58,25 +58,24 @@ int RunImport(const std::vector<std::string>& args)
     if (args.size() != 4 || !ParseGrowthTable(args[1], table) || !ParseGrowthView(args[2], view))
         return UsageError(kImportUsage);
     // A read-only image is refused before the file is read.
-    auto doc = OpenKnownImage(args[0]);
-    if (!doc)
-        return 1;
-    std::ifstream file(args[3], std::ios::binary);
-    std::stringstream text;
-    if (!file || !(text << file.rdbuf())) {
-        std::cerr << kGrowthCantRead << "\n";
-        return 1;
-    }
-    const GrowthImport result = ImportGrowth(doc->Rom(), table, view, text.str());
-    if (!result.ok) {
-        std::cerr << result.message << "\n";
-        return 1;
-    }
-    doc->SetModifiedFlag();
-    if (!SaveImage(*doc))
-        return 1;
-    std::cout << result.message << "\n";
-    return 0;
+    return EditAndSave(
+        OpenKnownImage(args[0]),
+        [&](CQuorvexDoc& doc) {
+            std::ifstream file(args[3], std::ios::binary);
+            std::stringstream text;
+            if (!file || !(text << file.rdbuf())) {
+                std::cerr << kGrowthCantRead << "\n";
+                return EditStatus::Failed;
+            }
+            const GrowthImport result = ImportGrowth(doc.Rom(), table, view, text.str());
+            if (!result.ok) {
+                std::cerr << result.message << "\n";
+                return EditStatus::Failed;
+            }
+            doc.SetModifiedFlag();
+            return EditStatus::Changed;
+        },
+        [] { std::cout << kGrowthImported << "\n"; });
 }
 
 // One option's number, checked against the wizard field's range. Returns
@@ -128,26 +127,27 @@ int RunFormula(std::vector<std::string> args)
     if (status == 1)
         return 1;
 
-    auto doc = OpenKnownImage(args[0]);
-    if (!doc)
-        return 1;
-    RomData& rd = doc->Rom();
-    wizard.Load(GrowthShown(rd, table, view));
-    wizard.SetKind(static_cast<int>(kind));
-    wizard.SetInitial(initial);
-    wizard.SetFinal(final);
-    wizard.SetFirstLevel(static_cast<int>(first));
-    wizard.SetLastLevel(static_cast<int>(last));
-    wizard.SetPower(static_cast<int>(power));
-    wizard.Apply();
-    StoreGrowthValues(rd, table, view, wizard.Working());
-    doc->SetModifiedFlag();
-    if (!SaveImage(*doc))
-        return 1;
-    char gain[64];
-    std::snprintf(gain, sizeof gain, "%0.5f", wizard.Gain());
-    std::cout << "gain needed (g): " << gain << "\n";
-    return 0;
+    return EditAndSave(
+        OpenKnownImage(args[0]),
+        [&](CQuorvexDoc& doc) {
+            RomData& rd = doc.Rom();
+            wizard.Load(GrowthShown(rd, table, view));
+            wizard.SetKind(static_cast<int>(kind));
+            wizard.SetInitial(initial);
+            wizard.SetFinal(final);
+            wizard.SetFirstLevel(static_cast<int>(first));
+            wizard.SetLastLevel(static_cast<int>(last));
+            wizard.SetPower(static_cast<int>(power));
+            wizard.Apply();
+            StoreGrowthValues(rd, table, view, wizard.Working());
+            doc.SetModifiedFlag();
+            return EditStatus::Changed;
+        },
+        [&] {
+            char gain[64];
+            std::snprintf(gain, sizeof gain, "%0.5f", wizard.Gain());
+            std::cout << "gain needed (g): " << gain << "\n";
+        });
 }
 
 int RunInfo(const std::vector<std::string>& args)
@@ -165,9 +165,11 @@ int RunInfo(const std::vector<std::string>& args)
 const CliVerb kGrowthExport{"growth export", kExportUsage,
                             "write a growth table as the Actors Evolution page exports it", RunExport};
 const CliVerb kGrowthImport{"growth import", kImportUsage,
-                            "read 98 values into a growth table as the page imports them, then save", RunImport};
+                            "read 98 values into a growth table as the page imports them, then save", RunImport,
+                            kChangesImage};
 const CliVerb kGrowthFormula{"growth formula", kFormulaUsage,
-                             "apply the evolution wizard's formula once, as Apply does, then save", RunFormula};
+                             "apply the evolution wizard's formula once, as Apply does, then save", RunFormula,
+                             kChangesImage};
 const CliVerb kGrowthInfo{"growth info", kInfoUsage, "print the quick info of a growth table", RunInfo};
 
 } // namespace

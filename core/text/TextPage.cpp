@@ -7,6 +7,8 @@
 #include <sstream>
 
 #include "rom/RomData.h"
+#include "rom/RomFlags.h"
+#include "text/DialogEditor.h"
 #include "text/DteTable.h"
 #include "text/TextTables.h"
 
@@ -262,6 +264,15 @@ bool PageConfigByName(const std::string& name, RomData& rd, TextPageConfig& out)
     else
         return false;
     return true;
+}
+
+std::string PageRefusalByName(const std::string& name, const RomData& rd)
+{
+    if (name == "dialog" || name == "dte" || name == "locnames")
+        return DialogEditorRefusal(rd);
+    if (name == "btl-small" || name == "btl-big")
+        return MonsterQuoteRefusal(rd, name == "btl-big");
+    return "";
 }
 
 CTextPageLogic::CTextPageLogic(RomData& rd, TextPageConfig config)
@@ -697,7 +708,7 @@ PageMessage CTextPageLogic::ImportText(const std::string& text, const PageProgre
                 }
                 anyCaption = true;
                 if (n >= count) {
-                    messages += Format("Importing caption %d or above is not supported", count);
+                    messages += Format("Importing caption %d or above is not supported\n", count);
                     ended = true;
                     caption = -1;
                     break;
@@ -716,7 +727,7 @@ PageMessage CTextPageLogic::ImportText(const std::string& text, const PageProgre
             TrimLineBreaks(body);
             if (nextString >= count) {
                 if (!body.empty()) {
-                    messages += Format("Importing caption %d or above is not supported", count);
+                    messages += Format("Importing caption %d or above is not supported\n", count);
                     ended = true;
                 }
                 continue;

@@ -68,6 +68,10 @@ TextPageConfig BattleSmallPageConfig(RomData& rd);
 // The page for a cli/script name: "dialog", "dte", "locnames", "btl-big",
 // "btl-small". False for any other name.
 bool PageConfigByName(const std::string& name, RomData& rd, TextPageConfig& out);
+// Why the editor that owns the named page refuses to edit it on this image
+// (an unknown dialogue routine, battle messages whose pointers were edited
+// by hand); empty when it may be edited.
+std::string PageRefusalByName(const std::string& name, const RomData& rd);
 
 enum class MsgKind { None, Error, Information, Warning };
 struct PageMessage {

@@ -11,6 +11,7 @@
 #include "rom/Document.h"
 
 using namespace quorvex;
+using quorvex::test::kNothingSaved;
 using quorvex::test::ReadFileBytes;
 using quorvex::test::RunProgram;
 using quorvex::test::TempDir;
@@ -159,12 +160,12 @@ TEST(CliAudio, SamplesListExportAndReplace)
     WriteFileBytes(dir.File("huge.brr"), Brr(static_cast<int>((static_cast<size_t>(freeBytes) + u.samples[6].size()) / 9 + 1)));
     r = RunProgram(kCli, {"sample", "replace", image, "6", dir.File("huge.brr")});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, "Not enough bytes available!!\n");
+    EXPECT_EQ(r.err, "Not enough bytes available!!\n" + kNothingSaved);
     std::vector<uint8_t> noEnd(90, 0);
     WriteFileBytes(dir.File("noend.brr"), noEnd);
     r = RunProgram(kCli, {"sample", "replace", image, "6", dir.File("noend.brr")});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, std::string(kMsgNoSampleData) + "\n");
+    EXPECT_EQ(r.err, std::string(kMsgNoSampleData) + "\n" + kNothingSaved);
     EXPECT_EQ(ReadFileBytes(image), before);
 }
 

@@ -10,6 +10,7 @@
 #include "rom/Document.h"
 
 using namespace quorvex;
+using quorvex::test::kNothingSaved;
 using quorvex::test::ReadFileBytes;
 using quorvex::test::ReadFileText;
 using quorvex::test::RunProgram;
@@ -76,20 +77,21 @@ TEST(CliGrowth, ImportSavesOnlyWhenAll98ValuesWereRead)
     };
     const Row refused[] = {
         {{"growth", "import", image, "hp", "inc", dir.File("short.txt")}, 1,
-         "Only read 97 values / 98, canceling import\n"},
+         "Only read 97 values / 98, canceling import\n" + kNothingSaved},
         {{"growth", "import", image, "hp", "abs", dir.File("long.txt")}, 1,
-         "Only read 97 values / 98, canceling import\n"},
-        {{"growth", "import", image, "hp", "inc", dir.File("missing.txt")}, 1, "Can't read import file!!\n"},
+         "Only read 97 values / 98, canceling import\n" + kNothingSaved},
+        {{"growth", "import", image, "hp", "inc", dir.File("missing.txt")}, 1,
+         "Can't read import file!!\n" + kNothingSaved},
         {{"growth", "import", image, "xp", "inc", dir.File("short.txt")}, 2, ""},
         {{"growth", "formula", image, "hp", "--kind", "1", "--initial", "10000", "--final", "5", "--first", "2",
           "--last", "99"},
-         1, "--initial: 10000 is above 9999\n"},
+         1, "--initial: 10000 is above 9999\n" + kNothingSaved},
         {{"growth", "formula", image, "mp", "--kind", "5", "--initial", "1", "--final", "5", "--first", "2",
           "--last", "99"},
          2, ""},
         {{"growth", "formula", image, "mp", "--kind", "1", "--initial", "1", "--final", "5", "--first", "1",
           "--last", "99"},
-         1, "--first: 1 is below 2\n"},
+         1, "--first: 1 is below 2\n" + kNothingSaved},
     };
     for (const Row& r : refused) {
         const auto run = RunProgram(kCli, r.args);
@@ -153,7 +155,7 @@ TEST(CliGrowth, BattleAndActorTablesAreListedAndSetByTheirKeys)
     const std::vector<uint8_t> before = ReadFileBytes(image);
     const auto bad = RunProgram(kCli, {"set", image, "actors", "3", "speed=40", "run_success=6"});
     EXPECT_EQ(bad.exitCode, 1);
-    EXPECT_EQ(bad.err, "actors[3].run_success: 6 is above 5\nNothing was changed.\n");
+    EXPECT_EQ(bad.err, "actors[3].run_success: 6 is above 5\n" + kNothingSaved);
     EXPECT_EQ(ReadFileBytes(image), before);
 
     const auto set = RunProgram(kCli, {"set", image, "blitz_inputs", "2", "presses=[1,2,3,0,9,9,9,9,9,9,9]"});
