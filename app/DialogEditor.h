@@ -1,14 +1,15 @@
 #pragma once
 // "Quorvex: Dialog Editor": town dialogue, the dual-tile (or multiple-tile)
 // table and location names, one text page each. OK keeps the edits and
-// marks the document modified; Cancel puts back the three blocks as they
-// were when the editor opened.
+// marks the document modified; Cancel puts back every table as it was when
+// the editor opened.
 #include <QDialog>
 #include <memory>
 
 #include "text/TextPage.h"
 
 namespace quorvex {
+class TableSnapshot;
 class CQuorvexDoc;
 }
 class CTextPage;
@@ -31,10 +32,9 @@ public slots:
     void reject() override;
 
 private:
-    struct Opened;
     quorvex::CQuorvexDoc& m_doc;
     QTabWidget* m_tabs = nullptr;
-    std::unique_ptr<Opened> m_opened;
+    std::unique_ptr<quorvex::TableSnapshot> m_opened; // Cancel puts these tables back
 };
 
 // The one-page "Quorvex: Text Editor" that other editors open on a block or
@@ -52,8 +52,7 @@ public slots:
     void reject() override;
 
 private:
-    struct Saved;
     quorvex::CQuorvexDoc& m_doc;
     CTextPage* m_page = nullptr;
-    Saved* m_saved = nullptr;
+    std::unique_ptr<quorvex::TableSnapshot> m_opened; // Cancel puts these tables back
 };

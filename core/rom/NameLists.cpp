@@ -1,6 +1,7 @@
 #include "rom/NameLists.h"
 
 #include "rom/RomData.h"
+#include "rom/TableDesc.h"
 #include "text/TextCodec.h"
 
 namespace quorvex {
@@ -198,6 +199,55 @@ void StoreSpecialAttackNames(ImageFile& f, RomData& rd)
     if (rd.spAttackNameLen == 0 || rd.spAttackNameAddr < kSnesBase)
         return;
     rd.names.specialAttackNames.Store(f);
+}
+
+namespace {
+
+PreprocList PicturesOf(NameListId id)
+{
+    switch (id) {
+    case NameListId::Monster: return PreprocList::Monster;
+    case NameListId::Item: return PreprocList::Item;
+    case NameListId::RareItem: return PreprocList::RareItem;
+    default: return PreprocList::Spell;
+    }
+}
+
+} // namespace
+
+std::string SetNameText(RomData& rd, NameListId id, uint32_t index, const std::string& utf8)
+{
+    NameList& list = GetNameList(rd, id);
+    if (!list.loaded || !list.Valid(index))
+        return "this image holds no such name";
+    std::vector<uint8_t> code;
+    size_t bad = 0;
+    const std::wstring text = Utf8ToWide(utf8);
+    if (!EncodeName(text, rd.romType, code, &bad))
+        return "character " + std::to_string(bad + 1) + " of \"" + utf8 + "\" has no code in names";
+    if (code.size() > list.nameLen)
+        return "\"" + utf8 + "\" does not fit: this name holds " + std::to_string(list.nameLen) + " characters";
+    list.Set(index, code);
+    rd.names.preproc.Invalidate(PicturesOf(id), static_cast<int>(index));
+    return {};
+}
+
+FieldDesc NameListField(std::string key, NameListId id)
+{
+    FieldDesc f;
+    f.key = std::move(key);
+    f.kind = FieldKind::Text;
+    f.getText = [id](const RomData& rd, int i) {
+        return WideToUtf8(GetNameList(rd, id).Decode(static_cast<uint32_t>(i), rd.romType));
+    };
+    f.setText = [id](RomData& rd, int i, const std::string& text) {
+        return SetNameText(rd, id, static_cast<uint32_t>(i), text);
+    };
+    f.present = [id](const RomData& rd, int i) {
+        const NameList& list = GetNameList(rd, id);
+        return list.loaded && static_cast<uint32_t>(i) < list.stored;
+    };
+    return f;
 }
 
 } // namespace quorvex

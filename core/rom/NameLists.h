@@ -62,6 +62,14 @@ bool ParseNameListId(const std::string& word, NameListId& id);
 NameList& GetNameList(RomData& rd, NameListId id);
 const NameList& GetNameList(const RomData& rd, NameListId id);
 
+// A name of a list as a text field of a table: shown in the tag language,
+// stored padded with 0xFF. A name that has a character without a code, or
+// that is longer than the list's names, is refused with the field's length.
+struct FieldDesc;
+FieldDesc NameListField(std::string key, NameListId id);
+// Stores a name given in the tag language; empty on success, otherwise why not.
+std::string SetNameText(RomData& rd, NameListId id, uint32_t index, const std::string& utf8);
+
 // Fills monster entries 384-511, which the game does not have: the loader
 // makes them up so that out-of-range references still show something.
 void MakeUpMonsterNames(NameList& list, uint8_t romType);

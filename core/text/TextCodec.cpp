@@ -1,8 +1,8 @@
 #include "text/TextCodec.h"
 
 #include <cstdio>
-#include <initializer_list>
 #include <cwctype>
+#include <initializer_list>
 
 namespace quorvex {
 
@@ -191,6 +191,48 @@ std::wstring DecodeName(const uint8_t* bytes, size_t length, uint8_t romType)
         text += EntryOrRaw(table, code);
     }
     return text;
+}
+
+bool EncodeName(const std::wstring& text, uint8_t romType, std::vector<uint8_t>& out, size_t* badPos)
+{
+    const CharTable& table = romType == 2 ? MenuCharTableJp() : MenuCharTable();
+    out.clear();
+    size_t c = 0;
+    while (c < text.size()) {
+        // "<$XX>": the byte itself, as the decoder shows codes without an entry.
+        if (text[c] == L'<' && c + 4 < text.size() && text[c + 1] == L'$' && text[c + 4] == L'>') {
+            auto digit = [](wchar_t d) {
+                return d >= L'0' && d <= L'9' ? d - L'0'
+                       : d >= L'a' && d <= L'f' ? d - L'a' + 10
+                       : d >= L'A' && d <= L'F' ? d - L'A' + 10
+                                                : -1;
+            };
+            const int hi = digit(text[c + 2]), lo = digit(text[c + 3]);
+            if (hi >= 0 && lo >= 0) {
+                out.push_back(static_cast<uint8_t>(hi * 16 + lo));
+                c += 5;
+                continue;
+            }
+        }
+        int best = -1;
+        size_t bestLen = 0;
+        for (int code = 0x01; code < 0x100; ++code) {
+            const std::wstring& e = table[code].text;
+            if (!e.empty() && e.size() > bestLen && text.compare(c, e.size(), e) == 0) {
+                best = code;
+                bestLen = e.size();
+            }
+        }
+        if (best < 0) {
+            if (badPos)
+                *badPos = c;
+            out.clear();
+            return false;
+        }
+        out.push_back(static_cast<uint8_t>(best));
+        c += bestLen;
+    }
+    return true;
 }
 
 namespace {

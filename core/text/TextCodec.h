@@ -62,6 +62,12 @@ inline std::wstring DecodeName(const std::vector<uint8_t>& bytes, uint8_t romTyp
     return DecodeName(bytes.data(), bytes.size(), romType);
 }
 
+// Encodes a name in the menu encoding of the release: each character by its
+// menu-table entry (the longest entry that matches), "<$XX>" as that byte.
+// No padding is added. False, with the position of the first character that
+// has no code in `badPos`, when the text cannot be encoded.
+bool EncodeName(const std::wstring& text, uint8_t romType, std::vector<uint8_t>& out, size_t* badPos = nullptr);
+
 // Encoder results. `result` below kEncodeError is the number of bytes
 // produced, or, when it exceeds maxBytes, the number that would have been
 // needed (the bytes then hold only what fitted). A result of kEncodeError or
