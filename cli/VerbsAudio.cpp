@@ -73,13 +73,11 @@ int RunWav2Brr(const std::vector<std::string>& args)
     std::vector<uint8_t> wav;
     if (!ReadWhole(args[0], wav))
         return Fail(kMsgCantOpenImport);
-    std::vector<uint8_t> brr(kMaxSampleBytes);
-    size_t size = brr.size();
-    const int r = ConvertWavToBrr(wav.data(), wav.size(), brr.data(), size);
+    CandidateList list;
+    const int r = ReadWavCandidate(wav.data(), wav.size(), list);
     if (r != 0)
         return Fail(WavErrorMessage(r));
-    brr.resize(size);
-    if (!WriteWhole(args[1], brr))
+    if (!WriteWhole(args[1], list.source))
         return Fail(kCantCreateFile);
     return Created(args[1]);
 }
@@ -106,6 +104,8 @@ int RunBrr2Wav(const std::vector<std::string>& argsIn)
     std::vector<uint8_t> brr, wav;
     if (!ReadWhole(args[0], brr))
         return Fail(kMsgCantOpenImport);
+    if (const int bad = CheckBrrFile(brr.data(), brr.size()); bad != 0)
+        return Fail(BrrErrorMessage(bad));
     if (DecodeBrrToWav(brr.data(), brr.size(), static_cast<int>(pitch), wav) <= 0)
         return Fail(kMsgClipTooBig);
     if (!WriteWhole(args[1], wav))

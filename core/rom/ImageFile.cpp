@@ -53,8 +53,13 @@ ImageFile::OpenStatus ImageFile::Open(const std::string& path)
         Fail(FileErrorText(path, errno));
         return OpenStatus::Error;
     }
-    if (!S_ISREG(st.st_mode)) {
+    if (S_ISDIR(st.st_mode)) {
         Fail(FileErrorText(path, EISDIR));
+        return OpenStatus::Error;
+    }
+    // A device, a pipe or a socket: nothing a game image could be kept in.
+    if (!S_ISREG(st.st_mode)) {
+        Fail("Cannot open the file \"" + path + "\": it is not a regular file, so not an image of this game.");
         return OpenStatus::Error;
     }
     // The owner's write bit is the read-only attribute: honour it even for
