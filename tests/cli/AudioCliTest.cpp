@@ -247,9 +247,11 @@ TEST(CliAudio, HostileSourcesAreRefusedAndTheImageStaysUntouched)
         b = static_cast<uint8_t>(x);
     }
     WriteFileBytes(dir.File("junk.spc"), junk);
+    // A refused replacement names its reason and says the image was left alone.
+    const std::string unchanged = "Nothing was saved: the image file is unchanged.\n";
     auto r = RunProgram(kCli, {"sample", "replace", image, "5", dir.File("junk.spc") + ":0"});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, "Not a valid SPC file!!\n");
+    EXPECT_EQ(r.err, "Not a valid SPC file!!\n" + unchanged);
     r = RunProgram(kCli, {"spc", dir.File("junk.spc")});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, "Not a valid SPC file!!\n");
@@ -262,7 +264,7 @@ TEST(CliAudio, HostileSourcesAreRefusedAndTheImageStaysUntouched)
     EXPECT_EQ(r.err, "WAV file holds no samples\n");
     r = RunProgram(kCli, {"sample", "replace", image, "5", dir.File("empty.wav")});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, "WAV file holds no samples\n");
+    EXPECT_EQ(r.err, "WAV file holds no samples\n" + unchanged);
     WriteFileBytes(dir.File("few.wav"), MakeWavImage16(Tone(10), 22050));
     r = RunProgram(kCli, {"wav2brr", dir.File("few.wav"), dir.File("o.brr")});
     EXPECT_EQ(r.exitCode, 1);
@@ -278,7 +280,7 @@ TEST(CliAudio, HostileSourcesAreRefusedAndTheImageStaysUntouched)
     WriteFileBytes(dir.File("deep.wav"), MakeWavImage(1, 24, 22050, std::vector<uint8_t>(300, 0x11)));
     r = RunProgram(kCli, {"sample", "replace", image, "5", dir.File("deep.wav")});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, "WAV samples must be 8-bit or 16-bit\n");
+    EXPECT_EQ(r.err, "WAV samples must be 8-bit or 16-bit\n" + unchanged);
     EXPECT_EQ(ReadFileBytes(image), before);
 
     // A device is not an image of the game (nor a directory).

@@ -129,6 +129,7 @@ TEST(SafeReplace, ANextSaveRemovesTheCopiesOfEndedProcessesOnly)
     ASSERT_TRUE(doc.OnSaveDocument(path).ok);
     std::vector<std::string> expected = kept;
     expected.push_back("image.smc");
+    expected.push_back("image.smc.restore"); // the save keeps the old bytes as a restore point
     expected.push_back("image.smc.quorvex-" + std::to_string(dead) + "-folder");
     expected.push_back("image.smc.quorvex-" + std::to_string(dead) + "-linked");
     std::sort(expected.begin(), expected.end());
@@ -160,10 +161,17 @@ TEST(SafeReplace, TheFolderIsFlushedAfterEveryReplacement)
     const std::string path = test::WriteImage(dir);
     CQuorvexDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(path).ok);
-    const int before = SafeReplace::FolderFlushCount();
+    // Without a restore point a save replaces one file: one flush.
+    doc.SetRestorePoints(0);
+    int before = SafeReplace::FolderFlushCount();
     ASSERT_TRUE(doc.OnSaveDocument(path).ok);
     EXPECT_EQ(SafeReplace::FolderFlushCount(), before + 1);
     ASSERT_TRUE(ExpandImage(doc.Rom(), 0x80000, 0xFF));
+    EXPECT_EQ(SafeReplace::FolderFlushCount(), before + 2);
+    // With one, the restore point's own replacement is flushed too.
+    doc.SetRestorePoints(kDefaultRestorePoints);
+    before = SafeReplace::FolderFlushCount();
+    ASSERT_TRUE(doc.OnSaveDocument(path).ok);
     EXPECT_EQ(SafeReplace::FolderFlushCount(), before + 2);
 }
 
