@@ -3,6 +3,7 @@
 // itself by the editors' rule, a hexadecimal field, a check list and the
 // progress window shown while long lists fill.
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTableWidget>
 
@@ -68,4 +69,5 @@ public:
 private:
     QLabel* m_caption;
     QProgressBar* m_bar;
+    QElapsedTimer m_lastStep; // the bar is redrawn a few times a second, not per entry
 };

@@ -1,8 +1,8 @@
 #pragma once
-// Tables of the game data editors: items and shops (step 9.7), battle
-// animations (9.8, 9.17, 9.24), morph packs (9.9), spells (9.16),
-// espers (9.18). The actors' tables are in editors/ActorTables.h, the battle
-// editor's in editors/BattleTables.h.
+// Tables of the game data editors: items and shops, morph packs, spells and
+// espers. The battle animation records and their palettes are
+// BattleAnimTables; the actors' tables are in editors/ActorTables.h, the
+// battle editor's in editors/BattleTables.h.
 #include "editors/BattleAnimTables.h"
 #include "rom/RawTable.h"
 

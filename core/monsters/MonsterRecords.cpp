@@ -1,7 +1,7 @@
 #include "monsters/MonsterRecords.h"
 
 #include <array>
-#include <cstdio>
+#include <cctype>
 #include <cstdlib>
 
 #include "editors/BattleAnimTables.h"
@@ -81,9 +81,9 @@ std::string SpecialEffectName(int effect)
 std::string AttackAnimListText(int n)
 {
     const char* text = n >= 0 && n < 256 ? AttackAnimDescriptions()[static_cast<size_t>(n)] : nullptr;
-    char head[3] = {};
-    if (text && std::snprintf(head, sizeof head, "%s", text) == 2 && text[2] == '=' &&
-        std::strtol(head, nullptr, 16) == n)
+    auto hex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
+    if (text && hex(text[0]) && hex(text[1]) && text[2] == '=' &&
+        std::strtol(std::string(text, 2).c_str(), nullptr, 16) == n)
         return std::to_string(n) + " = " + (text + 3);
     return std::to_string(n) + " = ?";
 }

@@ -16,6 +16,9 @@
 #include "MessageService.h"
 #include "MonsterEd.h"
 #include "MonsterSpecsPage.h"
+#include "MstQutsPage.h"
+#include "TextPage.h"
+#include "CaptionEdit.h"
 #include "controls/FF6Combo.h"
 #include "controls/FieldControls.h"
 #include "controls/Settings.h"
@@ -281,6 +284,25 @@ private slots:
         QCOMPARE(doc->Rom().monsters.monsters.bytes, opened.monsters.monsters.bytes);
         QCOMPARE(Stats(*doc, 0)[0], uint8_t(0x77));
         QVERIFY(!doc->IsModified());
+    }
+
+    void aQuoteAppliedCountsAsAnEditOfTheSheet()
+    {
+        ScopedRecordingMessages messages;
+        auto doc = Open("us10-headerless");
+        const std::vector<uint8_t> opened = doc->Rom().text.monsterDialogue.Data();
+        CMonsterEd sheet(*doc);
+        auto* quotes = qobject_cast<CMstQutsPage*>(sheet.Page("Big Quotes"));
+        QVERIFY(quotes);
+        CTextPage* text = quotes->TextPage();
+        text->Select(2);
+        text->Edit()->setPlainText(QStringLiteral("Kweh!"));
+        text->OnApply();
+        QVERIFY(doc->Rom().text.monsterDialogue.Data() != opened);
+        messages.QueueAnswer(true);
+        sheet.reject();
+        QCOMPARE(messages.LastText(), QString(kDiscardChangesQuestion));
+        QCOMPARE(doc->Rom().text.monsterDialogue.Data(), opened);
     }
 
     void brokenQuotePointersLeaveThatPageOut()

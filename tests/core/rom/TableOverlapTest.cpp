@@ -87,6 +87,25 @@ TEST(TableOverlap, NoTwoWrittenTablesShareAByteInAnyVariant)
         EXPECT_TRUE(stillPending[start]) << Hex(start) << " no longer overlaps: take it off the pending list";
 }
 
+TEST(TableOverlap, NoTwoWrittenTablesShareAByteInTheRealImage)
+{
+    const std::string image = test::RealImagePath();
+    if (image.empty())
+        GTEST_SKIP() << "QUORVEX_TEST_IMAGE is not set: no real image to test with";
+    test::TempDir dir;
+    const std::string copy = dir.File("copy.smc");
+    test::WriteFileBytes(copy, test::ReadFileBytes(image));
+    CQuorvexDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(copy).ok);
+    ASSERT_TRUE(doc.Rom().IsKnown());
+    for (const std::string& o : Overlaps(RecordSave(doc.Rom(), copy))) {
+        bool pending = false;
+        for (uint32_t start : kPendingOverlaps)
+            pending = pending || Pending(o, start);
+        EXPECT_TRUE(pending) << o;
+    }
+}
+
 TEST(TableOverlap, TheCheckCatchesATableThatRunsIntoTheNext)
 {
     // The monster graphics as long as the largest area the renderer could
