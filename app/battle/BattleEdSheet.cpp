@@ -17,7 +17,7 @@ CBattleEdSheet::CBattleEdSheet(CQuorvexDoc& doc, QWidget* parent)
     // The attack names are drawn once per image, behind a progress window.
     CProgressWindow progress(this);
     AddPage(new CBattleBtlCmdsAttr(this), QStringLiteral("Battle Cmds."));
-    AddPage(new CBattleMtekPage(this), QStringLiteral("MagiTek"));
+    AddPage(new CBattleMtekPage(this, &progress), QStringLiteral("MagiTek"));
     AddPage(new CBattleBlitzPage(this), QStringLiteral("Blitz"));
     AddPage(new CBattleDances(this, &progress), QStringLiteral("Dances"));
     AddPage(new CBattleEdStatusPage(this), QStringLiteral("Status"));

@@ -1,6 +1,5 @@
 #include "battle/BattleMtekPage.h"
 
-#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -8,6 +7,8 @@
 #include <memory>
 
 #include "controls/Choices.h"
+#include "controls/FF6Combo.h"
+#include "controls/FieldControls.h"
 #include "controls/TargetingPopup.h"
 #include "controls/Targeting.h"
 #include "editors/BattleRules.h"
@@ -16,17 +17,17 @@
 
 using namespace quorvex;
 
-CBattleMtekPage::CBattleMtekPage(CEditorSheet* sheet) : CRecordPage(sheet, *FindTable("magitek"), nullptr)
+CBattleMtekPage::CBattleMtekPage(CEditorSheet* sheet, CProgressWindow* progress)
+    : CRecordPage(sheet, *FindTable("magitek"), nullptr)
 {
-    QStringList labels;
-    QList<int> values;
-    for (int k = 0; k < kMagitekChoices; ++k) {
-        labels << QString::fromStdString(MagitekAttackLabel(Rom(), k));
-        values << k;
-    }
-    labels << QString::fromStdString(MagitekAttackLabel(Rom(), kMagitekNone));
-    values << kMagitekNone;
-    QStandardItemModel* attacks = MakeChoices(this, labels, values);
+    // The sixteen MagiTek attacks are spells 131-146, drawn in the game's
+    // font, then the empty slot.
+    auto* attacks = new CNameListModel(this);
+    const CPreprocRomData::Progress shown = progress ? progress->Callback() : CPreprocRomData::Progress{};
+    for (int k = 0; k < kMagitekChoices; ++k)
+        attacks->AddName(GetNamePicture(Rom(), PreprocList::Spell, kMagitekFirstSpell + k, shown),
+                         QString::fromStdString(MagitekAttackLabel(Rom(), k)), k);
+    attacks->AddText(QString::fromStdString(MagitekAttackLabel(Rom(), kMagitekNone)), kMagitekNone);
 
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("Slot"), this), 0, 0);
@@ -34,10 +35,10 @@ CBattleMtekPage::CBattleMtekPage(CEditorSheet* sheet) : CRecordPage(sheet, *Find
     grid->addWidget(new QLabel(QStringLiteral("Other actors"), this), 0, 2);
     grid->addWidget(new QLabel(QStringLiteral("Targeting"), this), 0, 3);
     for (int s = 0; s < kMagitekSlots; ++s) {
-        m_first[s] = new QComboBox(this);
-        m_others[s] = new QComboBox(this);
-        UseChoices(m_first[s], attacks);
-        UseChoices(m_others[s], attacks);
+        m_first[s] = new CFF6Combo(this);
+        m_others[s] = new CFF6Combo(this);
+        m_first[s]->SetList(attacks);
+        m_others[s]->SetList(attacks);
         m_targeting[s] = new QPushButton(this);
         m_targeting[s]->setMinimumWidth(90);
         connect(m_targeting[s], &QPushButton::clicked, this, [this, s] { EditTargeting(s); });
@@ -57,7 +58,7 @@ CBattleMtekPage::CBattleMtekPage(CEditorSheet* sheet) : CRecordPage(sheet, *Find
 
 // Every slot is shown at once: the bindings name their slot instead of
 // following the page's record.
-void CBattleMtekPage::BindSlot(QComboBox* combo, const char* key, int slot)
+void CBattleMtekPage::BindSlot(CFF6Combo* combo, const char* key, int slot)
 {
     const FieldDesc& f = Field(key);
     auto shown = std::make_shared<int>(-1);

@@ -5,25 +5,27 @@
 // editor.
 #include "controls/RecordPage.h"
 
-class QComboBox;
+class CFF6Combo;
+class CProgressWindow;
 class QPushButton;
 
 class CBattleMtekPage : public CRecordPage {
     Q_OBJECT
 public:
-    explicit CBattleMtekPage(CEditorSheet* sheet);
+    // The attack names are drawn behind `progress` when it is given.
+    explicit CBattleMtekPage(CEditorSheet* sheet, CProgressWindow* progress = nullptr);
 
-    QComboBox* FirstAttack(int slot) const { return m_first[slot]; }
-    QComboBox* OtherAttack(int slot) const { return m_others[slot]; }
+    CFF6Combo* FirstAttack(int slot) const { return m_first[slot]; }
+    CFF6Combo* OtherAttack(int slot) const { return m_others[slot]; }
     QPushButton* TargetingButton(int slot) const { return m_targeting[slot]; }
     // What the targeting button does: edits the slot's targeting byte.
     void EditTargeting(int slot);
 
 private:
-    void BindSlot(QComboBox* combo, const char* key, int slot);
+    void BindSlot(CFF6Combo* combo, const char* key, int slot);
     void ShowTargeting(int slot);
 
-    QComboBox* m_first[8] = {};
-    QComboBox* m_others[8] = {};
+    CFF6Combo* m_first[8] = {};
+    CFF6Combo* m_others[8] = {};
     QPushButton* m_targeting[8] = {};
 };

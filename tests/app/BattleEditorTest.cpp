@@ -25,6 +25,7 @@
 #include "battle/BattleEdStatusPage.h"
 #include "battle/BattleMtekPage.h"
 #include "battle/BlitzSequenceView.h"
+#include "controls/FF6Combo.h"
 #include "controls/FieldControls.h"
 #include "controls/RecordSelector.h"
 #include "controls/TargetingPopup.h"
