@@ -18,10 +18,8 @@ std::string Refusal(const std::string& page, const RomData& rd)
 {
     if (page == "dialog" || page == "dte" || page == "locnames")
         return DialogEditorRefusal(rd);
-    if (page == "btl-small" && (rd.romFlags & kFlagBtlMsgAnomaly))
-        return "Problem parsing Monster Quote 2, probably due to hex edited pointers.\nSorry, Quorvex can't edit them.";
-    if (page == "btl-big" && (rd.romFlags & kFlagMstDlgAnomaly))
-        return "Problem parsing Monster Quote 1, probably due to hex edited pointers.\nSorry, Quorvex can't edit them.";
+    if (page == "btl-small" || page == "btl-big")
+        return MonsterQuoteRefusal(rd, page == "btl-big");
     return "";
 }
 
