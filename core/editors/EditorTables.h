@@ -1,7 +1,7 @@
 #pragma once
-// Tables of the game data editors: items and shops (step 9.7), battle
-// animations (9.8, 9.17, 9.24), morph packs (9.9), actors (9.10), spells
-// (9.16), espers (9.18).
+// Tables of the game data editors: items and shops, morph packs, actors,
+// spells, espers and the battle editor's data. The battle animation records
+// and their palettes are BattleAnimTables.
 #include "editors/BattleAnimTables.h"
 #include "rom/RawTable.h"
 

@@ -207,6 +207,13 @@ int ImportPngBytes(const uint8_t* data, size_t size, int maxColumns, int maxRows
     // trusted; ancillary chunks may not hold more than a few megabytes.
     png_set_crc_action(png, PNG_CRC_ERROR_QUIT, PNG_CRC_ERROR_QUIT);
     png_set_chunk_malloc_max(png, 8u << 20);
+    // Text, colour profiles and the like carry nothing a tile needs: they
+    // are skipped unread (their CRC is still checked), so that a small file
+    // of many compressed chunks cannot make the import inflate megabytes.
+    static const png_byte kSkipped[] = "tEXt\0zTXt\0iTXt\0iCCP\0sPLT\0eXIf\0";
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, 0);
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, kSkipped, 6);
+    png_set_chunk_cache_max(png, 64);
     // Our own size check, against the graphic, comes right after the header;
     // nothing is allocated for the pixels before it.
     png_set_user_limits(png, 0x7FFFFFFF, 0x7FFFFFFF);

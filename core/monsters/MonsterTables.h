@@ -1,7 +1,7 @@
 #pragma once
-// Monster, formation and encounter tables: formations (step 9.1), monster
-// records (9.5), colosseum (9.11), per-monster tables (9.13), packs and
-// zones (9.14, 9.15).
+// Monster, formation and encounter tables: formations, colosseum, packs and
+// zones, and the bytes of the monsters' own tables (MonsterRecords.h says
+// what they hold and loads them).
 #include "monsters/MonsterRecords.h"
 #include "rom/RawTable.h"
 
