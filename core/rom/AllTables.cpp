@@ -8,6 +8,8 @@ namespace quorvex {
 void AddMonsterTables(std::vector<TableDesc>& tables);
 void AddMorphPackTables(std::vector<TableDesc>& tables);
 void AddBattleAnimTables(std::vector<TableDesc>& tables);
+void AddItemTables(std::vector<TableDesc>& tables);
+void AddMagicTables(std::vector<TableDesc>& tables);
 
 const std::vector<TableDesc>& AllTables()
 {
@@ -16,6 +18,8 @@ const std::vector<TableDesc>& AllTables()
         AddMonsterTables(t);
         AddMorphPackTables(t);
         AddBattleAnimTables(t);
+        AddItemTables(t);
+        AddMagicTables(t);
         return t;
     }();
     return tables;
