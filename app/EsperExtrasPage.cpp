@@ -45,8 +45,7 @@ QString PageString(RomData& rd, const std::string& refusal, const TextPageConfig
 CEsperExtrasPage::CEsperExtrasPage(CEditorSheet* sheet, CProgressWindow* progress)
     : CRecordPage(sheet, *FindTable("espers"), "EsperExtrasIdx")
 {
-    CNameListModel* spells = MakeNameListModel(Rom(), PreprocList::Spell, 0, kSpellCount, this,
-                                               progress ? progress->Callback() : CPreprocRomData::Progress{});
+    CNameListModel* spells = SheetNameList(sheet, PreprocList::Spell, kSpellCount, progress);
     m_index = new CSpinField({0, kEsperCount}, this);
     connect(m_index, &CSpinField::stepped, this, [this](int v) { Select(v); });
     connect(m_index->Edit(), &QLineEdit::editingFinished, this, [this] { Select(m_index->Edit()->Read()); });

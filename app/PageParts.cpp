@@ -7,6 +7,7 @@
 
 #include "controls/FF6Combo.h"
 #include "controls/FieldControls.h"
+#include "controls/EditorSheet.h"
 #include "controls/SpinField.h"
 #include "rom/TableDesc.h"
 
@@ -24,6 +25,17 @@ QStringList BitLabels(int count)
     for (int i = 0; i < count; ++i)
         l << QStringLiteral("Bit %1").arg(i);
     return l;
+}
+
+CNameListModel* SheetNameList(CEditorSheet* sheet, quorvex::PreprocList list, int count, CProgressWindow* progress)
+{
+    const QString name = QStringLiteral("names%1/%2").arg(static_cast<int>(list)).arg(count);
+    if (auto* shared = sheet->findChild<CNameListModel*>(name, Qt::FindDirectChildrenOnly))
+        return shared;
+    CNameListModel* model = MakeNameListModel(sheet->Rom(), list, 0, count, sheet,
+                                              progress ? progress->Callback() : quorvex::CPreprocRomData::Progress{});
+    model->setObjectName(name);
+    return model;
 }
 
 QString FieldText(const quorvex::RomData& rd, const quorvex::FieldDesc& field, int record)

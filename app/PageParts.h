@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "rom/PreprocRomData.h"
+
 class CCheckListControl;
 class CFF6Combo;
 class CSpinField;
@@ -21,6 +23,13 @@ namespace quorvex {
 struct FieldDesc;
 struct RomData;
 } // namespace quorvex
+
+// The names of a picture list (items, spells) for every combo of a sheet:
+// made once per sheet, so that its pages share one model.
+class CEditorSheet;
+class CNameListModel;
+class CProgressWindow;
+CNameListModel* SheetNameList(CEditorSheet* sheet, quorvex::PreprocList list, int count, CProgressWindow* progress);
 
 // A text field of record i (a description), or "" when the record has none.
 QString FieldText(const quorvex::RomData& rd, const quorvex::FieldDesc& field, int record);

@@ -41,9 +41,8 @@ CRegItemsAdvPage::CRegItemsAdvPage(CEditorSheet* sheet, CProgressWindow* progres
     : CRecordPage(sheet, *FindTable("items"), "m_itemIdx")
 {
     RomData& rd = Rom();
-    const CPreprocRomData::Progress report = progress ? progress->Callback() : CPreprocRomData::Progress{};
-    CNameListModel* items = MakeNameListModel(rd, PreprocList::Item, 0, kItemCount, this, report);
-    CNameListModel* spells = MakeNameListModel(rd, PreprocList::Spell, 0, 256, this, report);
+    CNameListModel* items = SheetNameList(sheet, PreprocList::Item, kItemCount, progress);
+    CNameListModel* spells = SheetNameList(sheet, PreprocList::Spell, 256, progress);
     m_selector = new CRecordSelector(items, kItemCount, {}, this);
     connect(m_selector, &CRecordSelector::picked, this, [this](int i) { Select(i); });
 

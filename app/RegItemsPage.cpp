@@ -48,8 +48,7 @@ CRegItemsPage::CRegItemsPage(CEditorSheet* sheet, CProgressWindow* progress)
     : CRecordPage(sheet, *FindTable("items"), "m_itemIdx")
 {
     RomData& rd = Rom();
-    CNameListModel* names = MakeNameListModel(rd, PreprocList::Item, 0, kItemCount, this,
-                                              progress ? progress->Callback() : CPreprocRomData::Progress{});
+    CNameListModel* names = SheetNameList(sheet, PreprocList::Item, kItemCount, progress);
     m_selector = new CRecordSelector(names, kItemCount, QStringLiteral("&Rename"), this);
     connect(m_selector, &CRecordSelector::picked, this, [this](int i) { Select(i); });
     connect(m_selector->Rename(), &QPushButton::clicked, this, &CRegItemsPage::OnRename);

@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "PageParts.h"
 #include "controls/FF6Combo.h"
 #include "controls/FieldControls.h"
 #include "controls/SpinField.h"
@@ -19,8 +20,7 @@ using namespace quorvex;
 CShopsPage::CShopsPage(CEditorSheet* sheet, CProgressWindow* progress)
     : CRecordPage(sheet, *FindTable("shops"), "m_shopIdx")
 {
-    CNameListModel* items = MakeNameListModel(Rom(), PreprocList::Item, 0, kItemCount, this,
-                                              progress ? progress->Callback() : CPreprocRomData::Progress{});
+    CNameListModel* items = SheetNameList(sheet, PreprocList::Item, kItemCount, progress);
     m_index = new CSpinField({0, kShopCount}, this);
     connect(m_index, &CSpinField::stepped, this, [this](int v) { Select(v); });
     connect(m_index->Edit(), &QLineEdit::editingFinished, this, [this] { Select(m_index->Edit()->Read()); });

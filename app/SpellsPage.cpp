@@ -37,8 +37,7 @@ constexpr int kFirstLore = kAttackFirst; // lore battle quotes are counted from 
 CSpellsPage::CSpellsPage(CEditorSheet* sheet, CProgressWindow* progress)
     : CRecordPage(sheet, *FindTable("spells"), "m_spellIdx")
 {
-    CNameListModel* names = MakeNameListModel(Rom(), PreprocList::Spell, 0, kSpellCount, this,
-                                              progress ? progress->Callback() : CPreprocRomData::Progress{});
+    CNameListModel* names = SheetNameList(sheet, PreprocList::Spell, kSpellCount, progress);
     m_selector = new CRecordSelector(names, kSpellCount, QStringLiteral("&Rename"), this);
     connect(m_selector, &CRecordSelector::picked, this, [this](int i) { Select(i); });
     connect(m_selector->Rename(), &QPushButton::clicked, this, &CSpellsPage::OnRename);
