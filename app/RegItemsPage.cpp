@@ -228,9 +228,10 @@ void CRegItemsPage::ReloadKinds()
     m_kind->clear();
     const NameList& types = Rom().editors.items.typeNames;
     for (int k = 0; k < kItemTypeCount; ++k) {
-        QString name = types.loaded ? QString::fromStdWString(types.Decode(static_cast<uint32_t>(k), Rom().romType))
-                                            .trimmed()
-                                    : QString();
+        // Where the release's type names are not known, the kinds go by number.
+        const QString name = types.loaded
+                                 ? QString::fromStdWString(types.Decode(static_cast<uint32_t>(k), Rom().romType)).trimmed()
+                                 : QStringLiteral("Kind %1").arg(k);
         m_kind->addItem(QStringLiteral("%1: %2").arg(k).arg(name), k);
     }
     m_kind->setCurrentIndex(current);
