@@ -1,4 +1,4 @@
-// Monsters, formations, packs, zones, items, spells, actors and the other
+// Monsters, formations, packs, zones, morph packs, actors and the other
 // game tables of the synthetic image: records with plausible values in
 // every field, so the editors have something real-looking to show.
 #include <algorithm>
@@ -116,29 +116,12 @@ void FillFormations(SynthImage& img)
     }
 }
 
-void FillItemsSpellsActors(SynthImage& img)
+void FillMorphPacksAndActors(SynthImage& img)
 {
     Rng& r = img.rng;
-    for (uint32_t i = 0; i < 256; ++i) {
-        uint8_t rec[30];
-        for (uint8_t& b : rec)
-            b = static_cast<uint8_t>(r.Next() & r.Next());
-        rec[0] = static_cast<uint8_t>(r.Range(0, 6)); // item type
-        img.Put(0x185000 + 30 * i, rec, 30);
-    }
-    for (uint32_t s = 0; s < 128; ++s) {
-        uint8_t shop[9];
-        shop[0] = static_cast<uint8_t>(r.Range(0, 5));
-        for (int k = 1; k < 9; ++k)
-            shop[k] = k < 1 + static_cast<int>(r.Range(2, 8)) ? static_cast<uint8_t>(r.Range(0, 0xFE)) : 0xFF;
-        img.Put(0x47AC0 + 9 * s, shop, 9);
-    }
     for (uint32_t p = 0; p < 32; ++p)
         for (int k = 0; k < 4; ++k)
             img.rom[0x47F40 + 4 * p + k] = static_cast<uint8_t>(r.Range(0, 0xFE));
-    for (uint32_t s = 0; s < 256; ++s)
-        for (int k = 0; k < 14; ++k)
-            img.rom[0x46AC0 + 14 * s + k] = static_cast<uint8_t>(k < 2 ? r.Range(0, 99) : (r.Next() & r.Next()));
     // Actor startup records: extra HP and MP, four commands, nine
     // statistics, six pieces of equipment and the flags byte.
     static const uint32_t kLow[22] = {10, 0, 0, 0, 0, 0, 20, 20, 20, 20, 10, 40, 30, 0, 0, 0, 90, 120, 160, 200, 200, 0};
@@ -160,7 +143,7 @@ void FillGameData(SynthImage& img)
 {
     FillMonsters(img);
     FillFormations(img);
-    FillItemsSpellsActors(img);
+    FillMorphPacksAndActors(img);
 }
 
 } // namespace quorvex::synth

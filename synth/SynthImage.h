@@ -8,6 +8,10 @@
 
 #include "SyntheticImage.h"
 
+namespace quorvex {
+struct TextBlockPlace;
+}
+
 namespace quorvex::synth {
 
 // Deterministic pseudo-random numbers (xorshift32).
@@ -50,6 +54,13 @@ struct SynthImage {
 // world-map part lays expanded blocks after them.
 uint32_t SynthThirdPageUsed(const SynthImage& img);
 
+// A text in the battle codec: about `words` plain words (no codes with
+// operands), or Japanese character codes in the Japanese release.
+std::vector<uint8_t> SynthBattleString(Rng& rng, bool jp, uint32_t words);
+// Packs strings into a block with 16-bit pointers at its place; the longest
+// strings are emptied until they fit.
+void PutTextBlock16(SynthImage& img, const TextBlockPlace& at, std::vector<std::vector<uint8_t>> strings);
+
 // The parts, in the order they are applied.
 void FillCodeAndHeader(SynthImage& img);   // title, version, detected code sequences
 void FillBattleScripts(SynthImage& img);
@@ -60,6 +71,7 @@ void FillSpritesAndWallpapers(SynthImage& img); // field sprites and window wall
 void FillAudio(SynthImage& img);           // instrument samples
 void FillGameData(SynthImage& img);        // monsters, formations, items, spells, actors...
 void FillBattleAnimations(SynthImage& img); // battle animation records and palettes
+void FillItemsAndMagic(SynthImage& img);    // items, shops, spells, espers and their texts (after FillText)
 void FillWorldMaps(SynthImage& img);       // compressed world-map blocks and their pointers
 void FillBattleAndActors(SynthImage& img); // battle commands, blitzes, dances, actors' abilities
 

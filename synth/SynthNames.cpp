@@ -119,7 +119,7 @@ void FillNames(SynthImage& img)
         PutList(img, 0x26F6E1, 27, 8);
         PutList(img, 0x26F7B9, 175, 10);
     }
-    PutList(img, 0xEFBA0, 20, 13);
+    PutList(img, 0xEFBA0, 20, jp ? 12 : 13);
     PutList(img, 0x478C0, 64, 6);
 
     // Monster special attack names, where the name routine says they are.

@@ -253,9 +253,6 @@ void FillBattleBlocks(SynthImage& img, Rng& rng)
     };
     PutBlock16(img, BattleMessagePlace(img.opts.romType), make(1, 4, true));
     PutBlock16(img, MonsterDialoguePlace(img.opts.romType), make(2, jp ? 6 : 9, true));
-    // Item descriptions are scanned with the dialogue operand rule: plain
-    // text and line breaks only.
-    PutBlock16(img, ItemDescriptionPlace(img.opts.romType), make(1, 4, false));
 }
 
 void FillDialogue(SynthImage& img, Rng& rng)
@@ -379,6 +376,16 @@ void FillDialogue(SynthImage& img, Rng& rng)
 }
 
 } // namespace
+
+std::vector<uint8_t> SynthBattleString(Rng& rng, bool jp, uint32_t words)
+{
+    return EncodeBtl(jp ? MakeJapanese(rng, words * 3, true) : MakeBattleText(rng, words, false));
+}
+
+void PutTextBlock16(SynthImage& img, const TextBlockPlace& at, std::vector<std::vector<uint8_t>> strings)
+{
+    PutBlock16(img, at, std::move(strings));
+}
 
 void FillText(SynthImage& img)
 {

@@ -45,6 +45,7 @@ std::vector<uint8_t> BuildSyntheticImage(const SynthOptions& opts)
     FillBattleScripts(img);
     FillNames(img);
     FillText(img);
+    FillItemsAndMagic(img);
     FillGraphics(img);
     FillAudio(img);
     FillWorldMaps(img);

@@ -10,6 +10,8 @@ void AddMorphPackTables(std::vector<TableDesc>& tables);
 void AddBattleAnimTables(std::vector<TableDesc>& tables);
 void AddBattleTables(std::vector<TableDesc>& tables);
 void AddActorTables(std::vector<TableDesc>& tables);
+void AddItemTables(std::vector<TableDesc>& tables);
+void AddMagicTables(std::vector<TableDesc>& tables);
 
 const std::vector<TableDesc>& AllTables()
 {
@@ -20,6 +22,8 @@ const std::vector<TableDesc>& AllTables()
         AddBattleAnimTables(t);
         AddBattleTables(t);
         AddActorTables(t);
+        AddItemTables(t);
+        AddMagicTables(t);
         return t;
     }();
     return tables;

@@ -91,6 +91,7 @@ std::string LoadGameTables(ImageFile& f, RomData& rd)
     LoadEncounterTables(f, rd);    // 9.15
     LoadSpells(f, rd);             // 9.16
     LoadSpellAnimations(f, rd);    // 9.17
+    LoadEspers(f, rd);             // 9.18
     LoadBattleBackgrounds(f, rd);  // 9.19
     LoadSoundSamples(f, rd);       // 9.20
     LoadDialogue(f, rd);           // 9.21
@@ -124,6 +125,7 @@ void StoreGameTables(ImageFile& f, RomData& rd)
     StoreEncounterTables(f, rd);
     StoreSpells(f, rd);
     StoreSpellAnimations(f, rd);
+    StoreEspers(f, rd);
     StoreBattleBackgrounds(f, rd);
     StoreSoundSamples(f, rd);
     StoreDialogue(f, rd);

@@ -160,7 +160,8 @@ void LoadItemNames(ImageFile& f, RomData& rd)
         rd.names.itemNames.Load(f, 0x26F700, 9, 256);
     else
         rd.names.itemNames.Load(f, 0x12B300, 13, 256);
-    rd.names.rareItemNames.Load(f, 0xEFBA0, 13, 20);
+    // Rare item names are one byte shorter in the Japanese release.
+    rd.names.rareItemNames.Load(f, 0xEFBA0, Jp(rd) ? 12 : 13, 20);
     rd.names.preproc.Invalidate(PreprocList::Item);
     rd.names.preproc.Invalidate(PreprocList::RareItem);
 }
@@ -230,21 +231,27 @@ PreprocList PicturesOf(NameListId id)
 
 } // namespace
 
-std::string SetNameText(RomData& rd, NameListId id, uint32_t index, const std::string& utf8)
+std::string SetListNameText(NameList& list, uint8_t romType, uint32_t index, const std::string& utf8)
 {
-    NameList& list = GetNameList(rd, id);
     if (!list.loaded || !list.Valid(index))
         return "this image holds no such name";
     std::vector<uint8_t> code;
     size_t bad = 0;
     const std::wstring text = Utf8ToWide(utf8);
-    if (!EncodeName(text, rd.romType, code, &bad))
+    if (!EncodeName(text, romType, code, &bad))
         return "character " + std::to_string(bad + 1) + " of \"" + utf8 + "\" has no code in names";
     if (code.size() > list.nameLen)
         return "\"" + utf8 + "\" does not fit: this name holds " + std::to_string(list.nameLen) + " characters";
     list.Set(index, code);
-    rd.names.preproc.Invalidate(PicturesOf(id), static_cast<int>(index));
     return {};
+}
+
+std::string SetNameText(RomData& rd, NameListId id, uint32_t index, const std::string& utf8)
+{
+    std::string error = SetListNameText(GetNameList(rd, id), rd.romType, index, utf8);
+    if (error.empty())
+        rd.names.preproc.Invalidate(PicturesOf(id), static_cast<int>(index));
+    return error;
 }
 
 FieldDesc NameListField(std::string key, NameListId id)

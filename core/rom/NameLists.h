@@ -75,6 +75,7 @@ const NameList& GetNameList(const RomData& rd, NameListId id);
 struct FieldDesc;
 FieldDesc NameListField(std::string key, NameListId id);
 // Stores a name given in the tag language; empty on success, otherwise why not.
+std::string SetListNameText(NameList& list, uint8_t romType, uint32_t index, const std::string& utf8);
 std::string SetNameText(RomData& rd, NameListId id, uint32_t index, const std::string& utf8);
 
 // Entry `index` of the one list of 256 attacks the game numbers together

@@ -25,6 +25,13 @@ struct RawTable {
             f.WriteRom(romOffset, bytes);
     }
     void Clear() { bytes.clear(); }
+    // Record i of a table of `size`-byte records, or null when the bytes
+    // read do not hold it.
+    uint8_t* RecordAt(int i, size_t size)
+    {
+        const size_t at = static_cast<size_t>(i) * size;
+        return i >= 0 && at + size <= bytes.size() ? bytes.data() + at : nullptr;
+    }
 };
 
 } // namespace quorvex

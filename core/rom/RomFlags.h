@@ -18,6 +18,13 @@ enum RomFlagBits : uint32_t {
     kFlagMstDlgAnomaly = 1u << 9,
     kFlagBtlMsgAnomaly = 1u << 10,
     kFlagItemDescAnomaly = 1u << 11,
+    // The description blocks of the item and magic editors whose pointers
+    // lead outside their text: such a block is never edited nor written.
+    kFlagRareItemDescAnomaly = 1u << 12,
+    kFlagSpellDescAnomaly = 1u << 13,     // the 54 magic spells
+    kFlagEsperAtkDescAnomaly = 1u << 14,  // the 27 esper attacks
+    kFlagLoreDescAnomaly = 1u << 17,
+    kFlagEsperBonusDescAnomaly = 1u << 19, // the long esper bonus descriptions
     kFlagMiniMapMissing = 1u << 20,
     kFlagMapDataMissing = 1u << 21,
     kFlagMapTilesMissing = 1u << 22,

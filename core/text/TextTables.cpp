@@ -21,31 +21,6 @@ void SetFlag(RomData& rd, uint32_t bit, bool on)
     rd.romFlags = on ? (rd.romFlags | bit) : (rd.romFlags & ~bit);
 }
 
-// Reads a 16-bit-pointer block; returns its validation flags.
-int LoadBlock(ImageFile& f, const TextBlockPlace& at, CFF6DynTextObj& block, RawTable& ptrRaw, RawTable& textRaw)
-{
-    ptrRaw.Load(f, at.pointers, static_cast<size_t>(at.count) * 2);
-    textRaw.Load(f, at.text, static_cast<size_t>(at.size));
-    block.Init(at.mode, at.count, at.size, at.count, at.base);
-    return block.LoadFrom16(ptrRaw.bytes, textRaw.bytes);
-}
-
-// Writes a block back: as read when its load found it unparsable, else from
-// the model.
-void StoreBlock(ImageFile& f, const CFF6DynTextObj& block, const RawTable& ptrRaw, const RawTable& textRaw,
-                bool problem)
-{
-    if (problem || block.Empty()) {
-        ptrRaw.Store(f);
-        textRaw.Store(f);
-        return;
-    }
-    std::vector<uint8_t> data, pointers;
-    block.ExportTo16(data, pointers);
-    f.WriteRom(ptrRaw.romOffset, pointers);
-    f.WriteRom(textRaw.romOffset, data);
-}
-
 // The load ends the game routine's list at the first slot from 3083 on
 // whose pointer reads 0xFFFF. A string that the packing of an edit put at
 // offset 0xFFFF exactly would end the list there on reopening, and the next
@@ -117,6 +92,28 @@ void StoreLocationNames(ImageFile& f, const RomData& rd)
 
 } // namespace
 
+int LoadTextBlock16(ImageFile& f, const TextBlockPlace& at, CFF6DynTextObj& block, RawTable& ptrRaw, RawTable& textRaw)
+{
+    ptrRaw.Load(f, at.pointers, static_cast<size_t>(at.count) * 2);
+    textRaw.Load(f, at.text, static_cast<size_t>(at.size));
+    block.Init(at.mode, at.count, at.size, at.count, at.base);
+    return block.LoadFrom16(ptrRaw.bytes, textRaw.bytes);
+}
+
+void StoreTextBlock16(ImageFile& f, const CFF6DynTextObj& block, const RawTable& ptrRaw, const RawTable& textRaw,
+                      bool problem)
+{
+    if (problem || block.Empty()) {
+        ptrRaw.Store(f);
+        textRaw.Store(f);
+        return;
+    }
+    std::vector<uint8_t> data, pointers;
+    block.ExportTo16(data, pointers);
+    f.WriteRom(ptrRaw.romOffset, pointers);
+    f.WriteRom(textRaw.romOffset, data);
+}
+
 TextBlockPlace BattleMessagePlace(uint8_t romType)
 {
     // The pointers are the low 16 bits of the strings' addresses in bank $CF.
@@ -135,10 +132,12 @@ TextBlockPlace MonsterDialoguePlace(uint8_t romType)
 
 TextBlockPlace ItemDescriptionPlace(uint8_t romType)
 {
-    // The pointers are offsets into the text.
+    // The pointers are offsets into the text. The North American text ends
+    // where the lore descriptions begin (0x2D77A0) and its 256 pointers end
+    // where the actor records begin (0x2D7CA0).
     if (romType == kRomFF6j)
-        return {0x2D6400, 0x186E00, 0x1000, 256, kScanDialogue, 0};
-    return {0x2D6400, 0x2D7AA0, 0x13A0, 256, kScanDialogue, 0};
+        return {0x186E00, 0x2D6400, 0x1000, 256, kScanDialogue, 0};
+    return {0x2D7AA0, 0x2D6400, 0x13A0, 256, kScanDialogue, 0};
 }
 
 bool HasThirdPage(uint32_t romFlags)
@@ -155,8 +154,8 @@ void LoadBattleTexts(ImageFile& f, RomData& rd)
 {
     TextTables& t = rd.text;
     const int msgFlags =
-        LoadBlock(f, BattleMessagePlace(rd.romType), t.battleMessages, t.battleMsgPointersRaw, t.battleMsgTextRaw);
-    const int dlgFlags = LoadBlock(f, MonsterDialoguePlace(rd.romType), t.monsterDialogue, t.monsterDlgPointersRaw,
+        LoadTextBlock16(f, BattleMessagePlace(rd.romType), t.battleMessages, t.battleMsgPointersRaw, t.battleMsgTextRaw);
+    const int dlgFlags = LoadTextBlock16(f, MonsterDialoguePlace(rd.romType), t.monsterDialogue, t.monsterDlgPointersRaw,
                                    t.monsterDlgTextRaw);
     SetFlag(rd, kFlagBtlMsgPtrPrint, DigestMatches(t.battleMsgPointersRaw.bytes, kBtlMsgPtrDigest));
     SetFlag(rd, kFlagBtlMsgTextPrint, DigestMatches(t.battleMsgTextRaw.bytes, kBtlMsgTextDigest));
@@ -167,16 +166,16 @@ void LoadBattleTexts(ImageFile& f, RomData& rd)
 void StoreBattleTexts(ImageFile& f, RomData& rd)
 {
     TextTables& t = rd.text;
-    StoreBlock(f, t.battleMessages, t.battleMsgPointersRaw, t.battleMsgTextRaw,
+    StoreTextBlock16(f, t.battleMessages, t.battleMsgPointersRaw, t.battleMsgTextRaw,
                (rd.romFlags & kFlagBtlMsgAnomaly) != 0);
-    StoreBlock(f, t.monsterDialogue, t.monsterDlgPointersRaw, t.monsterDlgTextRaw,
+    StoreTextBlock16(f, t.monsterDialogue, t.monsterDlgPointersRaw, t.monsterDlgTextRaw,
                (rd.romFlags & kFlagMstDlgAnomaly) != 0);
 }
 
 void LoadItemDescriptions(ImageFile& f, RomData& rd)
 {
     TextTables& t = rd.text;
-    const int flags = LoadBlock(f, ItemDescriptionPlace(rd.romType), t.itemDescriptions, t.itemDescPointersRaw,
+    const int flags = LoadTextBlock16(f, ItemDescriptionPlace(rd.romType), t.itemDescriptions, t.itemDescPointersRaw,
                                 t.itemDescTextRaw);
     SetFlag(rd, kFlagItemDescPtrPrint, DigestMatches(t.itemDescPointersRaw.bytes, kItemDescPtrDigest));
     SetFlag(rd, kFlagItemDescTextPrint, DigestMatches(t.itemDescTextRaw.bytes, kItemDescTextDigest));
@@ -185,7 +184,7 @@ void LoadItemDescriptions(ImageFile& f, RomData& rd)
 
 void StoreItemDescriptions(ImageFile& f, RomData& rd)
 {
-    StoreBlock(f, rd.text.itemDescriptions, rd.text.itemDescPointersRaw, rd.text.itemDescTextRaw,
+    StoreTextBlock16(f, rd.text.itemDescriptions, rd.text.itemDescPointersRaw, rd.text.itemDescTextRaw,
                (rd.romFlags & kFlagItemDescAnomaly) != 0);
 }
 

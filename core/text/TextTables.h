@@ -72,6 +72,15 @@ TextBlockPlace BattleMessagePlace(uint8_t romType);
 TextBlockPlace MonsterDialoguePlace(uint8_t romType);
 TextBlockPlace ItemDescriptionPlace(uint8_t romType);
 
+// Reads a block with 16-bit pointers (and keeps the bytes as read); returns
+// its validation flags.
+int LoadTextBlock16(ImageFile& f, const TextBlockPlace& at, CFF6DynTextObj& block, RawTable& ptrRaw,
+                    RawTable& textRaw);
+// Writes a block back: as read when its load found it unparsable (problem),
+// else from the block.
+void StoreTextBlock16(ImageFile& f, const CFF6DynTextObj& block, const RawTable& ptrRaw, const RawTable& textRaw,
+                      bool problem);
+
 void LoadBattleTexts(ImageFile& f, RomData& rd);
 void StoreBattleTexts(ImageFile& f, RomData& rd);
 void LoadItemDescriptions(ImageFile& f, RomData& rd);

@@ -286,7 +286,12 @@ TEST(BattleTexts, JapanesePlaces)
     EXPECT_EQ(BattleMessagePlace(2).size, 0x1000);
     EXPECT_EQ(MonsterDialoguePlace(2).pointers, 0x10FC00u);
     EXPECT_EQ(MonsterDialoguePlace(2).size, 7578);
-    EXPECT_EQ(ItemDescriptionPlace(2).text, 0x186E00u);
+    // Item descriptions: the text at 0x2D6400 in both releases, the
+    // pointers after the North American text, or at 0x186E00.
+    EXPECT_EQ(ItemDescriptionPlace(2).text, 0x2D6400u);
+    EXPECT_EQ(ItemDescriptionPlace(2).pointers, 0x186E00u);
+    EXPECT_EQ(ItemDescriptionPlace(1).text, 0x2D6400u);
+    EXPECT_EQ(ItemDescriptionPlace(1).pointers, 0x2D7AA0u);
     EXPECT_EQ(ItemDescriptionPlace(1).size, 0x13A0);
 }
 

@@ -140,8 +140,8 @@ TEST(NameLists, LengthsAndPositionsByRelease)
     test::TempDir dir;
     struct Case {
         const char* variant;
-        uint32_t item, spell, esper, attack, special;
-    } cases[] = {{"us10-headerless", 13, 7, 8, 10, 10}, {"jp", 9, 5, 8, 8, 8}, {"attack-names-a", 13, 7, 8, 10, 16}};
+        uint32_t item, spell, esper, attack, special, rareItem;
+    } cases[] = {{"us10-headerless", 13, 7, 8, 10, 10, 13}, {"jp", 9, 5, 8, 8, 8, 12}, {"attack-names-a", 13, 7, 8, 10, 16, 13}};
     for (const Case& c : cases) {
         CQuorvexDoc doc;
         ASSERT_TRUE(doc.OnOpenDocument(test::WriteImage(dir, Variant(c.variant), std::string(c.variant) + ".smc")).ok);
@@ -151,7 +151,7 @@ TEST(NameLists, LengthsAndPositionsByRelease)
         EXPECT_EQ(n.esperNames.nameLen, c.esper) << c.variant;
         EXPECT_EQ(n.attackNames.nameLen, c.attack) << c.variant;
         EXPECT_EQ(n.specialAttackNames.nameLen, c.special) << c.variant;
-        EXPECT_EQ(n.rareItemNames.nameLen, 13u);
+        EXPECT_EQ(n.rareItemNames.nameLen, c.rareItem) << c.variant;
         EXPECT_EQ(n.actorNames.nameLen, 6u);
         EXPECT_EQ(n.itemNames.count, 256u);
         EXPECT_EQ(n.spellNames.count, 54u);
