@@ -6,12 +6,14 @@
 namespace quorvex {
 
 void AddMorphPackTables(std::vector<TableDesc>& tables);
+void AddFormationTables(std::vector<TableDesc>& tables);
 
 const std::vector<TableDesc>& AllTables()
 {
     static const std::vector<TableDesc> tables = [] {
         std::vector<TableDesc> t;
         AddMorphPackTables(t);
+        AddFormationTables(t);
         return t;
     }();
     return tables;

@@ -9,6 +9,7 @@
 #include "editors/EditorTables.h"
 #include "graphics/GraphicsTables.h"
 #include "monsters/BattleScriptTables.h"
+#include "monsters/FormationTables.h"
 #include "monsters/MonsterTables.h"
 #include "rom/ImageFile.h"
 #include "rom/NameLists.h"
@@ -53,6 +54,7 @@ struct RomData {
     GraphicsTables gfx;
     TextTables text;
     MonsterTables monsters;
+    FormationTables formations;
     BattleScriptTables scripts;
     EditorTables editors;
     AudioTables audio;
