@@ -8,6 +8,7 @@
 #include <QtGlobal>
 
 #include "SyntheticImage.h"
+#include "rom/Document.h"
 
 // The options of a named synthetic variant; a fatal error when unknown.
 inline quorvex::synth::SynthOptions VariantOptions(const QString& name)
@@ -34,4 +35,12 @@ inline void IsolateSettings(const QString& settingsDir)
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir);
     QDir().mkpath(QStringLiteral(QUORVEX_SCREENSHOT_DIR));
+}
+
+// Writes the synthetic image with these options to `path` and opens it.
+inline bool OpenSyntheticImage(quorvex::CQuorvexDoc& doc, const QString& path,
+                               const quorvex::synth::SynthOptions& options = {})
+{
+    return quorvex::synth::WriteSyntheticImage(path.toStdString(), options) &&
+           doc.OnOpenDocument(path.toStdString()).ok;
 }
