@@ -30,10 +30,10 @@ CMonstFormEd::CMonstFormEd(CQuorvexDoc& doc, QWidget* parent)
     AddPage(m_zoning, QStringLiteral("Zoning"));
     // The packs and zones show formations as the other pages left them.
     connect(Tabs(), &QTabWidget::currentChanged, this, [this](int) {
-        m_formations->StoreShown();
-        m_packs->StoreShown();
-        m_packs->Refresh();
-        m_zoning->Refresh();
+        for (CRecordPage* page : std::initializer_list<CRecordPage*>{m_formations, m_packs, m_zoning}) {
+            page->StoreShown();
+            page->Refresh();
+        }
     });
 }
 

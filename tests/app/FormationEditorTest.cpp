@@ -300,6 +300,22 @@ private slots:
         QCOMPARE(IndexSetting("MstZoning1Idx").Get(kZoneCount), 0xBF);
     }
 
+    void packPicturesFollowTheFormationsPage()
+    {
+        ScopedRecordingMessages messages;
+        messages.QueueAnswer(true);
+        CMonstFormEd sheet(m_doc);
+        sheet.PacksPage()->Select(3);
+        const int formation = PackEntry(Rd(), 3, 0) & kPackFormationMask;
+        CMonstFormPage* page = sheet.FormationsPage();
+        page->Select(formation);
+        for (int s = 0; s < 6; ++s)
+            page->SlotPresent(s)->setChecked(false);
+        sheet.Tabs()->setCurrentIndex(1);
+        QCOMPARE(Differing(sheet.PacksPage()->Picture(0)->pixmap(), FormationPixmap(Rd(), -1, -1, 2)), 0);
+        sheet.reject();
+    }
+
     void cancelRestoresEveryTableAsOpened()
     {
         ScopedRecordingMessages messages;
