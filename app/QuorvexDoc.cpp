@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "MessageService.h"
+#include "OptionsDia.h"
 
 std::string ToCorePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
@@ -36,6 +37,8 @@ bool CQuorvexDocument::OnOpenDocument(const QString& path, QWidget* parent)
         MessageService::Instance().Error(FromCoreText(result.error), parent);
         return false;
     }
+    if (full != m_path)
+        m_toldRestorePointFailure = false;
     m_path = full;
     if (!result.warning.empty())
         MessageService::Instance().Warning(FromCoreText(result.warning), parent);
@@ -47,6 +50,7 @@ bool CQuorvexDocument::OnSaveDocument(QWidget* parent)
 {
     if (m_path.isEmpty())
         return false;
+    m_doc.SetRestorePoints(quorvex_options::ReadRestorePoints());
     const quorvex::SaveResult result = m_doc.OnSaveDocument(ToCorePath(m_path));
     if (!result.ok) {
         // The edits are still only in memory: keep the modified mark so that
@@ -58,6 +62,10 @@ bool CQuorvexDocument::OnSaveDocument(QWidget* parent)
     }
     m_doc.SetModifiedFlag(false);
     emit DocumentChanged();
+    if (!result.warning.empty() && !m_toldRestorePointFailure) {
+        m_toldRestorePointFailure = true;
+        MessageService::Instance().Warning(FromCoreText(result.warning), parent);
+    }
     return true;
 }
 

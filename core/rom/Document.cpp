@@ -80,6 +80,9 @@ SaveResult CQuorvexDoc::OnSaveDocument(const std::string& path)
         result.error = f.ErrorText();
         return result;
     }
+    std::string keepError;
+    if (m_restorePoints > 0 && !KeepRestorePoint(path, m_restorePoints, keepError))
+        result.warning = RestorePointFailure(keepError);
     if (!replace.Commit()) {
         result.error = replace.ErrorText();
         return result;

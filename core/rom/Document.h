@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "rom/RestorePoints.h"
 #include "rom/RomData.h"
 
 namespace quorvex {
@@ -18,6 +19,7 @@ struct OpenResult {
 struct SaveResult {
     bool ok = false;
     std::string error;
+    std::string warning; // the save happened, but no restore point could be kept
 };
 
 constexpr const char* kReadOnlyMessage = "The file has the read-only attribute, Quorvex can't work with it";
@@ -34,7 +36,13 @@ public:
     // original only when every write succeeded; any failure leaves the
     // original untouched, is reported, and the document stays modified. An
     // image of unknown release has no tables loaded: nothing is written.
+    // Before the copy replaces the image, the image as it was on disk is
+    // kept as a restore point (see RestorePoints.h).
     SaveResult OnSaveDocument(const std::string& path);
+
+    // How many restore points a save keeps; 0 keeps none.
+    void SetRestorePoints(int keep) { m_restorePoints = keep; }
+    int RestorePoints() const { return m_restorePoints; }
 
     bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified = true) { m_modified = modified; }
@@ -45,6 +53,7 @@ public:
 private:
     std::unique_ptr<RomData> m_rom; // large: kept off the stack
     bool m_modified = false;
+    int m_restorePoints = kDefaultRestorePoints;
 };
 
 // The load and store sequences over an open file (the tables of a known

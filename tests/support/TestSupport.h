@@ -24,6 +24,9 @@ private:
     std::string m_path;
 };
 
+// n bytes of a fixed pseudo-random sequence chosen by `seed`.
+std::vector<uint8_t> RandomBytes(size_t n, uint32_t seed);
+
 std::vector<uint8_t> ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 std::string ReadFileText(const std::string& path);
