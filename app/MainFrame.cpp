@@ -92,6 +92,9 @@ CMainFrame::CMainFrame(CQuorvexDocument& doc, CRecentFileList& recent, QWidget* 
     });
 
     connect(&m_doc, &CQuorvexDocument::DocumentChanged, this, &CMainFrame::UpdateTitleAndCommands);
+    connect(&m_doc, &CQuorvexDocument::StatusNotice, this, [this](const QString& text) {
+        statusBar()->showMessage(text);
+    });
     connect(m_view, &CQuorvexView::ImageChanged, this, &CMainFrame::UpdateTitleAndCommands);
 
     resize(720, 520);
@@ -224,7 +227,8 @@ void CMainFrame::OnInitialUpdate()
 
 void CMainFrame::UpdateTitleAndCommands()
 {
-    setWindowTitle(m_doc.Title() + QStringLiteral("[*] - Quorvex"));
+    // A file name may hold control characters too: show them, never pass them on.
+    setWindowTitle(PrintableCoreText(m_doc.Title().toStdString()) + QStringLiteral("[*] - Quorvex"));
     setWindowModified(m_doc.IsModified());
     m_save->setEnabled(m_doc.HasImage());
     for (QAction* a : {m_createPatch, m_applyPatch, m_restorePoints})

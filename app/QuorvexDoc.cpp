@@ -5,10 +5,13 @@
 
 #include "MessageService.h"
 #include "OptionsDia.h"
+#include "text/PrintableText.h"
 
 std::string ToCorePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 QString FromCoreText(const std::string& text) { return QString::fromLocal8Bit(text.data(), qsizetype(text.size())); }
+
+QString PrintableCoreText(const std::string& text) { return FromCoreText(quorvex::PrintableText(text)); }
 
 CQuorvexDocument::CQuorvexDocument(QObject* parent) : QObject(parent) {}
 
@@ -66,6 +69,8 @@ bool CQuorvexDocument::OnSaveDocument(QWidget* parent)
         m_toldRestorePointFailure = true;
         MessageService::Instance().Warning(FromCoreText(result.warning), parent);
     }
+    if (!result.notice.empty())
+        emit StatusNotice(FromCoreText(result.notice));
     return true;
 }
 

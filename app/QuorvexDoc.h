@@ -49,6 +49,10 @@ public:
 
 signals:
     void DocumentChanged();
+    // What the user should know after a successful save (other names of
+    // the file keep the old bytes); the main window shows it in its status
+    // bar.
+    void StatusNotice(const QString& text);
 
 private:
     quorvex::CQuorvexDoc m_doc;
@@ -59,3 +63,6 @@ private:
 // Conversions between the platform's file names and core's byte strings.
 std::string ToCorePath(const QString& path);
 QString FromCoreText(const std::string& text);
+// Text from the image (its title) or a file name, with control bytes shown
+// as escapes rather than acting on or vanishing from the window.
+QString PrintableCoreText(const std::string& text);

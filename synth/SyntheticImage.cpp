@@ -93,6 +93,8 @@ std::vector<Variant> AllVariants()
     add("missing-mapdata", [](SynthOptions& o) { o.missingMap = MissingMapBlock::MapData; });
     add("missing-maptiles", [](SynthOptions& o) { o.missingMap = MissingMapBlock::MapTiles; });
     add("map-gfx-expanded", [](SynthOptions& o) { o.mbit = 28; o.mapInExpanded = true; });
+    add("map-tiles-first", [](SynthOptions& o) { o.mapTilesFirst = true; });
+    add("map-tiles-first-jp-28", [](SynthOptions& o) { o.romType = 2; o.mbit = 28; o.mapTilesFirst = true; });
     return v;
 }
 

@@ -3,13 +3,14 @@
 // graphics, mappings and tile sets (9.3); battle backgrounds (9.19).
 //
 // The monster and battle background tables are modelled here; nothing of
-// them is edited, they are written back as read. Fonts, sprite sheets and
-// wallpapers stay raw until the bitmap editors model them.
+// them is edited, they are written back as read. The fonts, wallpapers and
+// field sprites that the bitmap editor paints are BitmapTables.
 #include <array>
 #include <cstdint>
 #include <vector>
 
 #include "graphics/Bitmap.h"
+#include "graphics/BitmapTables.h"
 #include "rom/RawTable.h"
 
 namespace quorvex {
@@ -81,19 +82,12 @@ struct GraphicsTables {
     std::vector<uint16_t> extraPalettes;   // 32 x 8 words
 
     // Step 9.3.
-    RawTable smallFont;            // 0x1000 bytes of 2bpp glyphs
-    RawTable bigFontWidths;        // FF3us: 256 widths; FF6j: five tables
-    RawTable bigFontGlyphs;        // FF3us: 0xDC0 bytes; FF6j: five blocks of 0x1600
+    BitmapTables bitmaps; // fonts, wallpapers, field sprites
     std::vector<uint8_t> monsterGraphics;            // 0x39000 bytes of tile data
     std::vector<MonsterGfxRecord> monsterGfxRecords; // 416
     std::array<std::array<uint8_t, 8>, kMappingCount> smallMappings{};
     std::array<std::array<uint8_t, 32>, kMappingCount> largeMappings{};
     std::array<uint16_t, 256> mappingTileCount{}; // computed from the mappings (a full large one has 256)
-    RawTable spriteTiles;          // 6784 tiles x 32 bytes
-    RawTable spriteTownPalettes;   // 32 x 32 bytes
-    RawTable wallpaperTiles;       // 8 x 28 tiles x 32 bytes
-    RawTable wallpaperPalettes;    // 8 x 32 bytes
-    RawTable spriteBattlePalettes; // 8 x 32 bytes
 
     // Step 9.19.
     std::vector<BattleBackgroundRecord> backgrounds; // 56

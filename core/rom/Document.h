@@ -20,9 +20,8 @@ struct SaveResult {
     bool ok = false;
     std::string error;
     std::string warning; // the save happened, but no restore point could be kept
+    std::string notice; // after a successful save: other names of the file keep the old bytes
 };
-
-constexpr const char* kReadOnlyMessage = "The file has the read-only attribute, Quorvex can't work with it";
 
 class CQuorvexDoc {
 public:
@@ -38,6 +37,8 @@ public:
     // image of unknown release has no tables loaded: nothing is written.
     // Before the copy replaces the image, the image as it was on disk is
     // kept as a restore point (see RestorePoints.h).
+    // A file with other names (hard links) is replaced under this name only;
+    // the notice says so.
     SaveResult OnSaveDocument(const std::string& path);
 
     // How many restore points a save keeps; 0 keeps none.

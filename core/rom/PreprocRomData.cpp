@@ -151,7 +151,7 @@ void EnsureListDrawn(RomData& rd, PreprocList list, const CPreprocRomData::Progr
     CPreprocRomData& p = rd.names.preproc;
     if (p.IsDrawn(list))
         return;
-    const std::vector<uint8_t>& font = rd.gfx.smallFont.bytes;
+    const std::vector<uint8_t>& font = rd.gfx.bitmaps.smallFont;
     const NameListTables& n = rd.names;
     switch (list) {
     case PreprocList::Monster:

@@ -19,6 +19,15 @@ inline quorvex::synth::SynthOptions VariantOptions(const QString& name)
     return o;
 }
 
+// Writes a synthetic image to `path` (a fatal error when it cannot);
+// returns the path.
+inline QString WriteImageFile(const QString& path, const quorvex::synth::SynthOptions& options)
+{
+    if (!quorvex::synth::WriteSyntheticImage(QFile::encodeName(path).toStdString(), options))
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
 inline QByteArray FileBytes(const QString& path)
 {
     QFile f(path);

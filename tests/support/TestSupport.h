@@ -41,6 +41,10 @@ synth::SynthOptions Variant(const std::string& name);
 // The image named by QUORVEX_TEST_IMAGE, or an empty string.
 std::string RealImagePath();
 
+// The line quorvex-cli ends its messages with when a verb that changes an
+// image failed and left it byte-identical.
+inline const std::string kNothingSaved = "Nothing was saved: the image file is unchanged.\n";
+
 // Result of running a program: exit code and both output streams.
 struct RunResult {
     int exitCode = -1;
