@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "MessageService.h"
+#include "MonsterEd.h"
 
 using namespace quorvex;
 
@@ -15,3 +16,8 @@ void MakeReport(QWidget* parent, const RomData& rd, ReportKind kind)
     else
         MessageService::Instance().Information(QString::fromStdString(ReportCreatedText(name.toStdString())), parent);
 }
+
+// The monster report's button sits on the Monsters Editor's Specs page,
+// which stores the shown monster before it asks for the report.
+static const MonsterReportRegistration monsterReport(
+    [](QWidget* parent, RomData& rd) { MakeReport(parent, rd, ReportKind::Monsters); });

@@ -5,14 +5,18 @@
 
 namespace quorvex {
 
+void AddMonsterTables(std::vector<TableDesc>& tables);
 void AddMorphPackTables(std::vector<TableDesc>& tables);
+void AddBattleAnimTables(std::vector<TableDesc>& tables);
 void AddFormationTables(std::vector<TableDesc>& tables);
 
 const std::vector<TableDesc>& AllTables()
 {
     static const std::vector<TableDesc> tables = [] {
         std::vector<TableDesc> t;
+        AddMonsterTables(t);
         AddMorphPackTables(t);
+        AddBattleAnimTables(t);
         AddFormationTables(t);
         return t;
     }();

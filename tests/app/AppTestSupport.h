@@ -5,7 +5,9 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QString>
+#include <QWidget>
 #include <QtGlobal>
+#include <memory>
 
 #include "SyntheticImage.h"
 #include "rom/Document.h"
@@ -52,4 +54,21 @@ inline bool OpenSyntheticImage(quorvex::CQuorvexDoc& doc, const QString& path,
 {
     return quorvex::synth::WriteSyntheticImage(path.toStdString(), options) &&
            doc.OnOpenDocument(path.toStdString()).ok;
+}
+
+// Writes the named synthetic variant into `folder` (as VARIANT.smc) and
+// opens it.
+inline std::unique_ptr<quorvex::CQuorvexDoc> OpenVariant(const QString& folder, const QString& variant)
+{
+    const std::string path = (folder + "/" + variant + ".smc").toStdString();
+    quorvex::synth::WriteSyntheticImage(path, VariantOptions(variant));
+    auto doc = std::make_unique<quorvex::CQuorvexDoc>();
+    doc->OnOpenDocument(path);
+    return doc;
+}
+
+// Saves a window's picture as NAME.png in the screenshot folder.
+inline bool SaveScreenshot(QWidget& w, const QString& name)
+{
+    return w.grab().save(QStringLiteral(QUORVEX_SCREENSHOT_DIR "/") + name + ".png");
 }

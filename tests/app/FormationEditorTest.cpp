@@ -23,6 +23,8 @@
 #include "MessageService.h"
 #include "MonstFormEd.h"
 #include "MonstFormPage.h"
+#include "MonsterEd.h"
+#include "MonsterSpecsPage.h"
 #include "ZoneMiniMap.h"
 #include "controls/FieldControls.h"
 #include "monsters/FormationTables.h"
@@ -219,6 +221,16 @@ private slots:
         page->SaveBmp();
         QCOMPARE(messages.LastText(), QStringLiteral("`mform009.bmp' created"));
         QVERIFY(QFile::exists(m_dir.filePath("mform009.bmp")));
+
+        // The monster report's button is on the Monsters Editor's Specs page.
+        {
+            CMonsterEd monsters(m_doc);
+            QPushButton* button = monsters.Specs()->ReportButton();
+            QVERIFY(button->isEnabled());
+            button->click();
+            QCOMPARE(messages.LastText(), QStringLiteral("`ME_Monst.txt' created"));
+            QCOMPARE(FileBytes(m_dir.filePath("ME_Monst.txt")).toStdString(), MonsterReport(Rd()));
+        }
         QVERIFY(QDir::setCurrent(before));
 
         CFormThumbnailsDia thumbs(Rd(), 9, 7, &sheet);
