@@ -12,7 +12,6 @@ namespace quorvex {
 
 namespace {
 
-constexpr int kMonsterCount = 384;
 constexpr size_t kMonsterRecordBytes = 32;
 constexpr size_t kMonsterItemBytes = 4;
 
