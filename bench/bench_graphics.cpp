@@ -43,7 +43,7 @@ void BM_RenderFormation(benchmark::State& state)
 {
     RomData& rd = Doc().Rom();
     RenderAllBackgrounds(rd);
-    uint8_t* f = rd.monsters.formations.bytes.data();
+    uint8_t* f = rd.formations.records.bytes.data();
     const uint8_t rec[15] = {0x10, 0x3F, 0, 1, 2, 3, 4, 5, 0x00, 0x08, 0x40, 0x48, 0x80, 0x88, 0};
     std::copy(rec, rec + 15, f);
     CFF6Bitmap bmp;

@@ -86,7 +86,7 @@ void FillFormations(SynthImage& img)
         img.Put(0xF6200 + 15 * f, rec, 15);
 
         uint8_t opts[4];
-        opts[0] = static_cast<uint8_t>(r.Range(0, 55));     // background
+        opts[0] = static_cast<uint8_t>(r.Range(0, 55));     // introduction, attack flags
         opts[1] = static_cast<uint8_t>(r.Next() & 0x0F);
         opts[2] = static_cast<uint8_t>(r.Range(0, 3));
         opts[3] = static_cast<uint8_t>(r.Next() & r.Next());
@@ -96,12 +96,17 @@ void FillFormations(SynthImage& img)
     for (uint32_t f = 0; f < 512; ++f)
         img.rom[magicPts + f] = static_cast<uint8_t>(r.Range(0, 3) == 0 ? r.Range(1, 10) : 0);
 
-    // Packs of four and of two: formation numbers.
+    // Packs of four and of two: formation numbers, some marked to be
+    // drawn at random with the next three.
     for (uint32_t p = 0; p < 256; ++p) {
-        for (int k = 0; k < 4; ++k)
-            img.Put16(0xF4800 + 8 * p + 2 * k, static_cast<uint16_t>(r.Range(0, 575)));
-        for (int k = 0; k < 2; ++k)
-            img.Put16(0xF5000 + 4 * p + 2 * k, static_cast<uint16_t>(r.Range(0, 575)));
+        for (int k = 0; k < 4; ++k) {
+            const uint16_t random = p % 7 == 3 && k == 0 ? 0x8000 : 0;
+            img.Put16(0xF4800 + 8 * p + 2 * k, static_cast<uint16_t>(r.Range(0, 575) | random));
+        }
+        for (int k = 0; k < 2; ++k) {
+            const uint16_t random = p % 11 == 5 && k == 1 ? 0x8000 : 0;
+            img.Put16(0xF5000 + 4 * p + 2 * k, static_cast<uint16_t>(r.Range(0, 575) | random));
+        }
         // Zones: a pack per terrain, and the encounter rates.
         for (int k = 0; k < 4; ++k)
             img.rom[0xF5400 + 4 * p + k] = static_cast<uint8_t>(r.Range(0, 255));

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QSpinBox>
 #include <memory>
 
 #include "FieldControls.h"
@@ -134,6 +135,24 @@ void CRecordPage::Bind(QComboBox* w, const char* key, int element)
         });
 }
 
+void CRecordPage::Bind(QSpinBox* w, const char* key, int element)
+{
+    const FieldDesc& f = Field(key);
+    w->setRange(static_cast<int>(f.minimum), static_cast<int>(f.maximum));
+    // A value outside the spin's range shows clamped; it is stored only
+    // when the user moves the spin.
+    auto shown = std::make_shared<int>(-1);
+    Bind(
+        [this, w, &f, element, shown](int i) {
+            w->setValue(static_cast<int>(Value(f, i, element)));
+            *shown = w->value();
+        },
+        [this, w, &f, element, shown](int i) {
+            if (w->value() != *shown)
+                StoreValue(f, i, element, w->value());
+        });
+}
+
 void CRecordPage::Bind(QCheckBox* w, const char* key, int element)
 {
     const FieldDesc& f = Field(key);
@@ -146,6 +165,22 @@ void CRecordPage::Bind(QCheckBox* w, const char* key, int element)
         [this, w, &f, element, shown](int i) {
             if (w->isChecked() != *shown)
                 StoreValue(f, i, element, w->isChecked() ? 1 : 0);
+        });
+}
+
+void CRecordPage::BindBit(QCheckBox* w, const char* key, int bit)
+{
+    const FieldDesc& f = Field(key);
+    const int64_t mask = int64_t{1} << bit;
+    auto shown = std::make_shared<bool>(false);
+    Bind(
+        [this, w, &f, mask, shown](int i) {
+            *shown = (Value(f, i) & mask) != 0;
+            w->setChecked(*shown);
+        },
+        [this, w, &f, mask, shown](int i) {
+            if (w->isChecked() != *shown)
+                StoreValue(f, i, 0, w->isChecked() ? Value(f, i) | mask : Value(f, i) & ~mask);
         });
 }
 

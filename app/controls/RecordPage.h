@@ -26,6 +26,7 @@ class CHexField;
 class CCheckListControl;
 class QCheckBox;
 class QComboBox;
+class QSpinBox;
 
 class CRecordPage : public QWidget, public CSheetPage {
     Q_OBJECT
@@ -62,8 +63,12 @@ protected:
     // A combo box whose items carry their value as item data (or, without
     // data, their position).
     void Bind(QComboBox* w, const char* key, int element = 0);
+    // A spin box; its range becomes the field's.
+    void Bind(QSpinBox* w, const char* key, int element = 0);
     // A check box for a 0/1 field.
     void Bind(QCheckBox* w, const char* key, int element = 0);
+    // A check box for bit `bit` of a field that holds several (a mask).
+    void BindBit(QCheckBox* w, const char* key, int bit);
     // A check-list column: row r is bit r of the field's value.
     void Bind(CCheckListControl* w, int column, const char* key);
     // A check-list column over several bytes: row r is bit r % 8 of byte

@@ -118,19 +118,6 @@ bool RenderMonster(const RomData& rd, int monster, CFF6Bitmap& bmp, int scale)
     return true;
 }
 
-const uint8_t* FormationBytes(const RomData& rd, int formation)
-{
-    const std::vector<uint8_t>& bytes = rd.monsters.formations.bytes;
-    if (formation < 0 || static_cast<size_t>(formation + 1) * kFormationBytes > bytes.size())
-        return nullptr;
-    return &bytes[static_cast<size_t>(formation) * kFormationBytes];
-}
-
-int FormationSlotMonster(const uint8_t* record, int slot)
-{
-    return record[2 + slot] | (((record[14] >> slot) & 1) << 8);
-}
-
 MouldSlot MouldSlotSize(int mould, int slot)
 {
     if (mould < 0 || mould >= kMouldCount || slot < 0 || slot >= 6)

@@ -8,14 +8,12 @@
 #include "graphics/Backgrounds.h"
 #include "graphics/Bitmap.h"
 #include "graphics/Color.h"
+#include "monsters/FormationTables.h"
 
 namespace quorvex {
 
 struct RomData;
 
-constexpr int kFormationCount = 576;
-constexpr int kFormationBytes = 15;
-constexpr int kFormationMonsterLimit = 384; // numbers from here name no monster
 constexpr int kMouldCount = 16;
 constexpr const char* kLoadingFormationGraphics = "Loading Formation Graphics";
 
@@ -23,11 +21,6 @@ constexpr const char* kLoadingFormationGraphics = "Loading Formation Graphics";
 // or 128x128 (large) pixels divided by `scale`. False (and an empty 64/scale
 // square) for a monster without a graphics record.
 bool RenderMonster(const RomData& rd, int monster, CFF6Bitmap& bmp, int scale);
-
-// The 15 bytes of formation n, or null when n is outside the table.
-const uint8_t* FormationBytes(const RomData& rd, int formation);
-// Monster number of slot s (0..5) of a formation record.
-int FormationSlotMonster(const uint8_t* record, int slot);
 
 struct MouldSlot {
     int width = 0, height = 0; // 0: the mould has no such slot

@@ -12,6 +12,7 @@ void AddBattleTables(std::vector<TableDesc>& tables);
 void AddActorTables(std::vector<TableDesc>& tables);
 void AddItemTables(std::vector<TableDesc>& tables);
 void AddMagicTables(std::vector<TableDesc>& tables);
+void AddFormationTables(std::vector<TableDesc>& tables);
 
 const std::vector<TableDesc>& AllTables()
 {
@@ -24,6 +25,7 @@ const std::vector<TableDesc>& AllTables()
         AddActorTables(t);
         AddItemTables(t);
         AddMagicTables(t);
+        AddFormationTables(t);
         return t;
     }();
     return tables;

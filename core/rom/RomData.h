@@ -11,6 +11,7 @@
 #include "editors/EditorTables.h"
 #include "graphics/GraphicsTables.h"
 #include "monsters/BattleScriptTables.h"
+#include "monsters/FormationTables.h"
 #include "monsters/MonsterTables.h"
 #include "rom/ImageFile.h"
 #include "rom/NameLists.h"
@@ -55,6 +56,7 @@ struct RomData {
     GraphicsTables gfx;
     TextTables text;
     MonsterTables monsters;
+    FormationTables formations;
     BattleScriptTables scripts;
     EditorTables editors;
     ActorTables actors;

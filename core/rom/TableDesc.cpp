@@ -36,6 +36,14 @@ const FieldDesc* TableDesc::Field(const std::string& key) const
     return nullptr;
 }
 
+const FieldDesc* TableDesc::Field(const std::string& key, const RomData& rd, int record) const
+{
+    for (const FieldDesc& f : fields)
+        if (f.key == key && f.Has(rd, record))
+            return &f;
+    return Field(key);
+}
+
 FieldDesc NumberField(std::string key, RecordBytesFn source, int byte, int shift, int width)
 {
     const int64_t top = width >= 63 ? INT64_MAX : (int64_t{1} << width) - 1;

@@ -92,6 +92,9 @@ struct TableDesc {
     bool IsAvailable(const RomData& rd) const;
     std::string Refusal(const RomData& rd) const { return refusal ? refusal(rd) : std::string(); }
     const FieldDesc* Field(const std::string& key) const;
+    // The field a record has under this key: a table whose records differ
+    // in shape (four entries or two) describes a key once per shape.
+    const FieldDesc* Field(const std::string& key, const RomData& rd, int record) const;
 };
 
 // Field builders for the common shapes.

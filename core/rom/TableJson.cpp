@@ -343,7 +343,7 @@ bool ImportTables(RomData& rd, const Json& doc, ErrorList& errors)
                 if (key == "index")
                     continue;
                 const std::string fieldPlace = place + "." + key;
-                const FieldDesc* f = t->Field(key);
+                const FieldDesc* f = t->Field(key, rd, record);
                 if (!f) {
                     errors.Add(fieldPlace, "no such key");
                     continue;
@@ -393,7 +393,7 @@ bool SetAssignments(RomData& rd, const TableDesc& t, int record, const std::vect
             key = key.substr(0, open);
         }
         const std::string place = recordPlace + "." + key;
-        const FieldDesc* f = t.Field(key);
+        const FieldDesc* f = t.Field(key, rd, record);
         if (!f) {
             errors.Add(place, "no such key");
             continue;

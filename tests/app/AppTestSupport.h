@@ -90,6 +90,14 @@ bool OpensFromToolbar(EditorCommand command, quorvex::CQuorvexDoc& doc)
     return opened;
 }
 
+// Writes the synthetic image with these options to `path` and opens it.
+inline bool OpenSyntheticImage(quorvex::CQuorvexDoc& doc, const QString& path,
+                               const quorvex::synth::SynthOptions& options = {})
+{
+    return quorvex::synth::WriteSyntheticImage(path.toStdString(), options) &&
+           doc.OnOpenDocument(path.toStdString()).ok;
+}
+
 // Writes the named synthetic variant into `folder` (as VARIANT.smc) and
 // opens it.
 inline std::unique_ptr<quorvex::CQuorvexDoc> OpenVariant(const QString& folder, const QString& variant)

@@ -262,7 +262,7 @@ TEST_F(SynthRender, AllBackgroundsOnceAndFormations)
     EXPECT_EQ(calls, 0);
 
     // A formation with monster 0 in slot 1 at X=2, Y=3 and mould 0.
-    uint8_t* f = rd.monsters.formations.bytes.data();
+    uint8_t* f = rd.formations.records.bytes.data();
     std::fill(f, f + 15, 0);
     f[1] = 0x01;
     f[2] = 0;

@@ -55,7 +55,7 @@ TEST(Save, EditedTablesLandAtTheirPlaceAndNothingElseChanges)
     ASSERT_TRUE(doc.OnOpenDocument(path).ok);
     // Change the first monster record's first byte and the last formation's last byte.
     auto& mons = doc.Rom().monsters.monsters.bytes;
-    auto& forms = doc.Rom().monsters.formations.bytes;
+    auto& forms = doc.Rom().formations.records.bytes;
     mons[0] ^= 0xFF;
     forms.back() ^= 0xFF;
     ASSERT_TRUE(doc.OnSaveDocument(path).ok);
