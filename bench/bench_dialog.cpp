@@ -1,10 +1,9 @@
 // Exporting and importing the full town dialogue script, and "Optimize all".
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <string>
 
-#include "SyntheticImage.h"
+#include "BenchImage.h"
 #include "rom/Document.h"
 #include "text/TextPage.h"
 
@@ -12,18 +11,7 @@ using namespace quorvex;
 
 namespace {
 
-CQuorvexDoc& Doc()
-{
-    static CQuorvexDoc* doc = [] {
-        const std::string path = "/tmp/quorvex_bench_dialog.smc";
-        synth::WriteSyntheticImage(path, {});
-        auto* d = new CQuorvexDoc;
-        d->OnOpenDocument(path);
-        std::remove(path.c_str());
-        return d;
-    }();
-    return *doc;
-}
+CQuorvexDoc& Doc() { return bench::SyntheticDocument("dialog"); }
 
 void BM_ExportTownDialogue(benchmark::State& state)
 {
