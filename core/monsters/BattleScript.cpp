@@ -25,7 +25,17 @@ size_t ScriptExtent(const uint8_t* p, size_t available)
     return pos <= available ? pos : 0;
 }
 
-BattleScript::BattleScript() : m_bytes{kScriptBreak, kScriptBreak}, m_lengths{1, 1} {}
+BattleScript::BattleScript() : m_bytes{kScriptBreak, kScriptBreak}, m_lengths{1, 1}, m_offsets{0, 1} {}
+
+void BattleScript::Reindex(int k)
+{
+    m_offsets.resize(m_lengths.size());
+    uint32_t at = k > 0 ? m_offsets[static_cast<size_t>(k) - 1] + m_lengths[static_cast<size_t>(k) - 1] : 0;
+    for (size_t j = static_cast<size_t>(k); j < m_lengths.size(); ++j) {
+        m_offsets[j] = at;
+        at += m_lengths[j];
+    }
+}
 
 bool BattleScript::Split(const uint8_t* p, size_t available)
 {
@@ -39,6 +49,7 @@ bool BattleScript::Split(const uint8_t* p, size_t available)
         m_lengths.push_back(len);
         pos += len;
     }
+    Reindex(0);
     return true;
 }
 
@@ -51,10 +62,9 @@ uint16_t BattleScript::CommandLength(int k) const
 
 size_t BattleScript::CommandOffset(int k) const
 {
-    size_t at = 0;
-    for (int j = 0; j < k && j < CommandCount(); ++j)
-        at += m_lengths[static_cast<size_t>(j)];
-    return at;
+    if (k < 0)
+        return 0;
+    return k < CommandCount() ? m_offsets[static_cast<size_t>(k)] : m_bytes.size();
 }
 
 std::vector<uint8_t> BattleScript::CommandBytes(int k) const
@@ -79,6 +89,7 @@ uint16_t BattleScript::InsertAt(int k, const uint8_t* command)
     const size_t at = CommandOffset(k);
     m_bytes.insert(m_bytes.begin() + static_cast<long>(at), command, command + len);
     m_lengths.insert(m_lengths.begin() + k, len);
+    Reindex(k);
     return len;
 }
 
@@ -88,6 +99,7 @@ uint16_t BattleScript::RemoveAt(int k)
     const size_t at = CommandOffset(k);
     m_bytes.erase(m_bytes.begin() + static_cast<long>(at), m_bytes.begin() + static_cast<long>(at + len));
     m_lengths.erase(m_lengths.begin() + k);
+    Reindex(k);
     return len;
 }
 

@@ -57,8 +57,12 @@ public:
     bool operator==(const BattleScript& other) const { return m_bytes == other.m_bytes; }
 
 private:
+    // Offsets of the commands from k on, after a change at command k.
+    void Reindex(int k);
+
     std::vector<uint8_t> m_bytes;
     std::vector<uint16_t> m_lengths;
+    std::vector<uint32_t> m_offsets; // where each command starts
 };
 
 } // namespace quorvex

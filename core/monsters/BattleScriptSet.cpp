@@ -23,9 +23,11 @@ int BattleScriptSet::LoadSet(const uint8_t* pointers, const uint8_t* data, size_
         const size_t at = ReadLe16(pointers + 2 * i);
         BattleScript& s = m_scripts[static_cast<size_t>(i)];
         if (at >= dataSize || !s.Split(data + at, dataSize - at)) {
-            // The rest of the set stays as the scripts FF FF.
-            for (int j = i; j < kBattleScriptCount; ++j)
+            // The rest of the set holds the scripts FF FF, counted as well.
+            for (int j = i; j < kBattleScriptCount; ++j) {
                 m_scripts[static_cast<size_t>(j)] = BattleScript();
+                m_used += 2;
+            }
             m_status = kScriptsUnsplittable;
             return m_status;
         }

@@ -115,6 +115,13 @@ TEST(ScriptModel, LoadStatus)
     EXPECT_EQ(runsOff.Load(set, kScriptSpaceOwn), kScriptsUnsplittable);
     runsOff.Point(383, static_cast<uint16_t>(runsOff.data.size() - 1));
     EXPECT_EQ(runsOff.Load(set, kScriptSpaceOwn), kScriptsUnsplittable);
+    // The scripts before the faulty one are kept, the rest become FF FF,
+    // and used stays the sum of what the set holds.
+    runsOff.Point(100, static_cast<uint16_t>(runsOff.data.size()));
+    EXPECT_EQ(runsOff.Load(set, kScriptSpaceOwn), kScriptsUnsplittable);
+    EXPECT_EQ(set.ScriptLength(99), 3);
+    EXPECT_EQ(set.ScriptLength(100), 2);
+    EXPECT_EQ(set.Used(), 3u * 100 + 2u * (kBattleScriptCount - 100));
 }
 
 TEST(ScriptModel, MagRoaderDefectNeedsBothSigns)
