@@ -36,14 +36,16 @@ CAboutDlg::CAboutDlg(const quorvex::RomData& rd, QWidget* parent) : QDialog(pare
     m_romVersion = new QLabel(this);
     m_romVersion->setObjectName(QStringLiteral("romVersion"));
     if (rd.IsKnown()) {
-        m_romName->setText(FromCoreText(rd.internalName));
+        m_romName->setText(PrintableCoreText(rd.internalName));
         m_romVersion->setText(QStringLiteral("Version 1.%1").arg(rd.version));
     } else {
         m_romName->hide();
         m_romVersion->hide();
     }
-    for (QLabel* l : {m_romName, m_romVersion})
+    for (QLabel* l : {m_romName, m_romVersion}) {
         l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        l->setTextFormat(Qt::PlainText); // a title is never markup
+    }
 
     auto* text = new QVBoxLayout;
     text->addWidget(name);

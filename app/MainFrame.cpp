@@ -14,6 +14,9 @@
 #include <QToolBar>
 
 #include "AboutDlg.h"
+#include "ApplyPatchDia.h"
+#include "CreatePatchDia.h"
+#include "RestorePointsDia.h"
 #include "OptionsDia.h"
 #include "QuorvexApp.h"
 #include "QuorvexDoc.h"
@@ -89,6 +92,9 @@ CMainFrame::CMainFrame(CQuorvexDocument& doc, CRecentFileList& recent, QWidget* 
     });
 
     connect(&m_doc, &CQuorvexDocument::DocumentChanged, this, &CMainFrame::UpdateTitleAndCommands);
+    connect(&m_doc, &CQuorvexDocument::StatusNotice, this, [this](const QString& text) {
+        statusBar()->showMessage(text);
+    });
     connect(m_view, &CQuorvexView::ImageChanged, this, &CMainFrame::UpdateTitleAndCommands);
 
     resize(720, 520);
@@ -107,6 +113,17 @@ void CMainFrame::CreateActions()
                         QStringLiteral("Save"));
     m_save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(m_save, &QAction::triggered, this, &CMainFrame::OnFileSave);
+
+    // Patches and restore points work on the image file, so they need one open.
+    m_createPatch = new QAction(QStringLiteral("Create Patch..."), this);
+    m_createPatch->setStatusTip(QStringLiteral("Write a BPS or IPS patch from an original image to this one"));
+    connect(m_createPatch, &QAction::triggered, this, &CMainFrame::OnCreatePatch);
+    m_applyPatch = new QAction(QStringLiteral("Apply Patch..."), this);
+    m_applyPatch->setStatusTip(QStringLiteral("Apply a BPS or IPS patch to this image"));
+    connect(m_applyPatch, &QAction::triggered, this, &CMainFrame::OnApplyPatch);
+    m_restorePoints = new QAction(QStringLiteral("Restore Points..."), this);
+    m_restorePoints->setStatusTip(QStringLiteral("Put back the image as it was before a save"));
+    connect(m_restorePoints, &QAction::triggered, this, &CMainFrame::OnRestorePoints);
 
     m_exit = new QAction(QStringLiteral("E&xit"), this);
     m_exit->setStatusTip(QStringLiteral("Quit the application; prompts to save documents"));
@@ -143,6 +160,10 @@ void CMainFrame::CreateMenus()
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     m_fileMenu->addAction(m_open);
     m_fileMenu->addAction(m_save);
+    m_fileMenu->addSeparator();
+    m_fileMenu->addAction(m_createPatch);
+    m_fileMenu->addAction(m_applyPatch);
+    m_fileMenu->addAction(m_restorePoints);
     m_recentSeparator = m_fileMenu->addSeparator();
     for (QAction* a : m_recentActions)
         m_fileMenu->addAction(a);
@@ -206,9 +227,12 @@ void CMainFrame::OnInitialUpdate()
 
 void CMainFrame::UpdateTitleAndCommands()
 {
-    setWindowTitle(m_doc.Title() + QStringLiteral("[*] - Quorvex"));
+    // A file name may hold control characters too: show them, never pass them on.
+    setWindowTitle(PrintableCoreText(m_doc.Title().toStdString()) + QStringLiteral("[*] - Quorvex"));
     setWindowModified(m_doc.IsModified());
     m_save->setEnabled(m_doc.HasImage());
+    for (QAction* a : {m_createPatch, m_applyPatch, m_restorePoints})
+        a->setEnabled(m_doc.HasImage());
     const bool known = m_doc.Rom().IsKnown();
     const auto& registry = EditorRegistry();
     for (const auto& [command, action] : m_editors) {
@@ -306,6 +330,43 @@ void CMainFrame::OnOptions()
 {
     COptionsDia dlg(this);
     dlg.exec();
+}
+
+// Patches and restore points work on the image file: unsaved changes are
+// offered for saving first. (Without them a patch is made from the image as
+// last saved; applying a patch or a restore point reopens the image.)
+bool CMainFrame::ImageFileReady()
+{
+    if (!m_doc.HasImage() || !m_doc.SaveModified(this))
+        return false;
+    UpdateTitleAndCommands();
+    return true;
+}
+
+void CMainFrame::OnCreatePatch()
+{
+    if (!ImageFileReady())
+        return;
+    CCreatePatchDia dlg(m_doc.PathName(), this);
+    dlg.exec();
+}
+
+void CMainFrame::OnApplyPatch()
+{
+    if (!ImageFileReady())
+        return;
+    CApplyPatchDia dlg(m_doc.PathName(), quorvex_options::ReadRestorePoints(), this);
+    if (dlg.exec() == QDialog::Accepted)
+        LoadDocumentFile(m_doc.PathName());
+}
+
+void CMainFrame::OnRestorePoints()
+{
+    if (!ImageFileReady())
+        return;
+    CRestorePointsDia dlg(m_doc.PathName(), quorvex_options::ReadRestorePoints(), this);
+    if (dlg.exec() == QDialog::Accepted)
+        LoadDocumentFile(m_doc.PathName());
 }
 
 void CMainFrame::OnEditor(EditorCommand command)

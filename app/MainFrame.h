@@ -38,6 +38,9 @@ public:
     QAction* ExitAction() const { return m_exit; }
     QAction* AboutAction() const { return m_about; }
     QAction* OptionsAction() const { return m_options; }
+    QAction* CreatePatchAction() const { return m_createPatch; }
+    QAction* ApplyPatchAction() const { return m_applyPatch; }
+    QAction* RestorePointsAction() const { return m_restorePoints; }
     QAction* EditorAction(EditorCommand command) const;
     // The recent-file entries of the File menu, in menu order (visible ones).
     QList<QAction*> RecentFileActions() const;
@@ -47,6 +50,9 @@ public slots:
     void OnFileSave();
     void OnAppAbout();
     void OnOptions();
+    void OnCreatePatch();
+    void OnApplyPatch();
+    void OnRestorePoints();
     void OnEditor(EditorCommand command);
 
 protected:
@@ -62,6 +68,9 @@ private:
     void UpdateRecentFileMenu();
     void UpdateTitleAndCommands();
     void OpenRecentFile(int index);
+    // Before a command on the image file: an image is open and any changes
+    // were saved or set aside.
+    bool ImageFileReady();
     // The open itself, once the save-changes question has been answered.
     bool LoadDocumentFile(const QString& path);
 
@@ -75,6 +84,9 @@ private:
     QAction* m_exit = nullptr;
     QAction* m_about = nullptr;
     QAction* m_options = nullptr;
+    QAction* m_createPatch = nullptr;
+    QAction* m_applyPatch = nullptr;
+    QAction* m_restorePoints = nullptr;
     QAction* m_recentSeparator = nullptr;
     std::vector<std::pair<EditorCommand, QAction*>> m_editors; // toolbar order
     std::vector<QAction*> m_recentActions;

@@ -3,9 +3,15 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QSettings>
+#include <QSpinBox>
 #include <QVBoxLayout>
+
+#include "controls/Settings.h"
+#include "rom/RestorePoints.h"
 
 namespace quorvex_options {
 
@@ -22,6 +28,14 @@ void WriteOptions(int value)
     settings.beginGroup(QStringLiteral("Settings"));
     settings.setValue(QStringLiteral("Options"), value);
 }
+
+int ReadRestorePoints()
+{
+    const int n = QuorvexSettings().value(QStringLiteral("Options/RestorePoints"), quorvex::kDefaultRestorePoints).toInt();
+    return n < 0 ? 0 : n > kMaxRestorePoints ? kMaxRestorePoints : n;
+}
+
+void WriteRestorePoints(int count) { QuorvexSettings().setValue(QStringLiteral("Options/RestorePoints"), count); }
 
 } // namespace quorvex_options
 
@@ -54,12 +68,26 @@ COptionsDia::COptionsDia(QWidget* parent) : QDialog(parent)
     }
     connect(m_noLogo, &QCheckBox::toggled, this, &COptionsDia::UpdateEnabling);
 
+    // Each save first keeps the image as it was on disk in "NAME.restore"
+    // beside it; File > Restore Points... puts one back.
+    auto* saving = new QGroupBox(QStringLiteral("Saving"), this);
+    m_restorePoints = new QSpinBox(saving);
+    m_restorePoints->setRange(0, kMaxRestorePoints);
+    m_restorePoints->setValue(ReadRestorePoints());
+    m_restorePoints->setSpecialValueText(QStringLiteral("None"));
+    auto* savingLayout = new QFormLayout(saving);
+    savingLayout->addRow(QStringLiteral("Restore points kept:"), m_restorePoints);
+    auto* hint = new QLabel(QStringLiteral("Each save keeps the image as it was before in a folder beside it."), saving);
+    hint->setWordWrap(true);
+    savingLayout->addRow(hint);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &COptionsDia::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &COptionsDia::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
+    layout->addWidget(saving);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     UpdateEnabling();
@@ -90,5 +118,6 @@ int COptionsDia::Value() const
 void COptionsDia::accept()
 {
     WriteOptions(Value());
+    WriteRestorePoints(m_restorePoints->value());
     QDialog::accept();
 }

@@ -4,10 +4,14 @@
 #include <QFileInfo>
 
 #include "MessageService.h"
+#include "OptionsDia.h"
+#include "text/PrintableText.h"
 
 std::string ToCorePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 QString FromCoreText(const std::string& text) { return QString::fromLocal8Bit(text.data(), qsizetype(text.size())); }
+
+QString PrintableCoreText(const std::string& text) { return FromCoreText(quorvex::PrintableText(text)); }
 
 CQuorvexDocument::CQuorvexDocument(QObject* parent) : QObject(parent) {}
 
@@ -36,6 +40,8 @@ bool CQuorvexDocument::OnOpenDocument(const QString& path, QWidget* parent)
         MessageService::Instance().Error(FromCoreText(result.error), parent);
         return false;
     }
+    if (full != m_path)
+        m_toldRestorePointFailure = false;
     m_path = full;
     if (!result.warning.empty())
         MessageService::Instance().Warning(FromCoreText(result.warning), parent);
@@ -47,6 +53,7 @@ bool CQuorvexDocument::OnSaveDocument(QWidget* parent)
 {
     if (m_path.isEmpty())
         return false;
+    m_doc.SetRestorePoints(quorvex_options::ReadRestorePoints());
     const quorvex::SaveResult result = m_doc.OnSaveDocument(ToCorePath(m_path));
     if (!result.ok) {
         // The edits are still only in memory: keep the modified mark so that
@@ -58,6 +65,12 @@ bool CQuorvexDocument::OnSaveDocument(QWidget* parent)
     }
     m_doc.SetModifiedFlag(false);
     emit DocumentChanged();
+    if (!result.warning.empty() && !m_toldRestorePointFailure) {
+        m_toldRestorePointFailure = true;
+        MessageService::Instance().Warning(FromCoreText(result.warning), parent);
+    }
+    if (!result.notice.empty())
+        emit StatusNotice(FromCoreText(result.notice));
     return true;
 }
 

@@ -34,8 +34,11 @@ public:
     // are shown through the message service. On failure the previous image
     // (if any) stays open untouched.
     bool OnOpenDocument(const QString& path, QWidget* parent);
-    // Writes the tables back. A failure is shown and the document stays
-    // modified; success is never claimed for a save that did not happen.
+    // Writes the tables back, keeping as many restore points as the
+    // options say. A failure is shown and the document stays modified;
+    // success is never claimed for a save that did not happen. When no
+    // restore point could be kept the save still happens, and the user is
+    // told once for this image rather than at every save.
     bool OnSaveDocument(QWidget* parent);
     // Before the image is left behind: asks whether to save a modified
     // document. False when the user cancelled or the save failed.
@@ -46,12 +49,20 @@ public:
 
 signals:
     void DocumentChanged();
+    // What the user should know after a successful save (other names of
+    // the file keep the old bytes); the main window shows it in its status
+    // bar.
+    void StatusNotice(const QString& text);
 
 private:
     quorvex::CQuorvexDoc m_doc;
     QString m_path;
+    bool m_toldRestorePointFailure = false;
 };
 
 // Conversions between the platform's file names and core's byte strings.
 std::string ToCorePath(const QString& path);
 QString FromCoreText(const std::string& text);
+// Text from the image (its title) or a file name, with control bytes shown
+// as escapes rather than acting on or vanishing from the window.
+QString PrintableCoreText(const std::string& text);

@@ -6,8 +6,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "MessageService.h"
@@ -110,9 +112,11 @@ void CRomExpDia::Expand(int targetMbit)
     const uint32_t count = ExpansionBytes(m_rd.imageSize, targetMbit);
     if (count != 0) {
         m_ok->setEnabled(false);
-        std::string error;
-        if (!quorvex::ExpandImage(m_rd, count, fill, &error))
+        std::string error, notice;
+        if (!quorvex::ExpandImage(m_rd, count, fill, &error, &notice))
             MessageService::Instance().Error(FromCoreText(error), this);
+        else if (auto* main = qobject_cast<QMainWindow*>(parentWidget()); main && !notice.empty())
+            main->statusBar()->showMessage(FromCoreText(notice));
         m_ok->setEnabled(true);
     }
     Refresh();

@@ -12,10 +12,10 @@
 #include <QVBoxLayout>
 
 #include "BackgroundPickerDia.h"
-#include "EditorRegistry.h"
 #include "MessageService.h"
 #include "controls/FieldControls.h"
-#include "controls/QtBitmap.h"
+#include "controls/PaletteStrip.h"
+#include "controls/PixelArt.h"
 #include "graphics/Backgrounds.h"
 #include "graphics/MonsterRender.h"
 #include "rom/Document.h"
@@ -36,17 +36,20 @@ CTilesStudioDia::CTilesStudioDia(CQuorvexDoc& doc, QWidget* parent) : QDialog(pa
     m_recordText = new QLabel(this);
     m_recordText->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_recordText->setFont(QFont("Monospace"));
-    m_sprite = new QLabel(this);
+    m_sprite = new CPixelArtView(4, this);
     m_sprite->setFixedSize(256, 256);
     m_sprite->setAlignment(Qt::AlignCenter);
     m_sprite->setStyleSheet("background: #202020");
+    m_palette = new CPaletteStrip(this);
+    m_palette->SetEditable(false); // the studio shows the graphics, it edits nothing
+    m_palette->SetSwatchSize(14);
 
     m_bgCombo = new QComboBox(this);
     for (const BackgroundChoice& c : BattleBackgroundList())
         if (c.id >= 0)
             m_bgCombo->addItem(QString::fromLatin1(c.label), c.id);
     auto* pick = new QPushButton("Select...", this);
-    m_bgPicture = new QLabel(this);
+    m_bgPicture = new CPixelArtView(1, this);
     m_bgPicture->setFixedSize(256, 152);
     m_bgText = new QPlainTextEdit(this);
     m_bgText->setReadOnly(true);
@@ -63,7 +66,11 @@ CTilesStudioDia::CTilesStudioDia(CQuorvexDoc& doc, QWidget* parent) : QDialog(pa
     row->addWidget(next);
     row->addStretch();
     ml->addLayout(row, 0, 0, 1, 2);
-    ml->addWidget(m_recordText, 1, 0, Qt::AlignTop);
+    auto* textCol = new QVBoxLayout;
+    textCol->addWidget(m_recordText);
+    textCol->addWidget(m_palette);
+    textCol->addStretch();
+    ml->addLayout(textCol, 1, 0);
     ml->addWidget(m_sprite, 1, 1);
 
     auto* bgBox = new QGroupBox("Battle background", this);
@@ -127,8 +134,9 @@ void CTilesStudioDia::Refresh()
     m_recordText->setText(QString::fromStdString(TilesStudioText(rd, m_monster)));
     CFF6Bitmap sprite;
     RenderMonster(rd, m_monster, sprite, 1);
-    const int zoom = sprite.Width() <= 64 ? 4 : 2;
-    m_sprite->setPixmap(QPixmap::fromImage(ToQImage(sprite).scaled(sprite.Width() * zoom, sprite.Height() * zoom)));
+    m_sprite->SetZoom(sprite.Width() <= 64 ? 4 : 2);
+    m_sprite->SetBitmap(sprite);
+    m_palette->SetColours(MonsterPaletteColours(rd, m_monster));
 
     const int idx = m_bgCombo->findData(m_background);
     if (idx >= 0 && idx != m_bgCombo->currentIndex()) {
@@ -139,7 +147,7 @@ void CTilesStudioDia::Refresh()
     m_bgText->setPlainText(QString::fromStdString(BuildBackground(rd, m_background, buffer, false)));
     CFF6Bitmap bg;
     RenderBackgroundBuffer(rd, m_background, buffer, bg, 1, 0, kBackgroundRows);
-    m_bgPicture->setPixmap(QPixmap::fromImage(ToQImage(bg)));
+    m_bgPicture->SetBitmap(bg);
 }
 
 QString CTilesStudioDia::Folder() const
@@ -174,14 +182,3 @@ bool CTilesStudioDia::SaveTileset(const QString& folder)
     RenderBackground(m_doc.Rom(), m_background, bmp, 1, 0, true);
     return SaveReport(bmp, folder + QString::asprintf("/tileset%03d.bmp", m_background), this);
 }
-
-namespace {
-
-// Tiles Studio answers the "Tile Editor" command until the bitmap editors
-// take it over.
-const EditorRegistration kTilesStudio{EditorCommand::TileEditor, [](QWidget* parent, CQuorvexDoc& doc) {
-                                          CTilesStudioDia dia(doc, parent);
-                                          dia.exec();
-                                      }};
-
-} // namespace

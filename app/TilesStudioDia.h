@@ -1,12 +1,15 @@
 #pragma once
 // Tiles Studio: one monster's graphics record as text with its sprite, and
 // a battle background with its diagnostic text; both can be saved as BMP.
+// Opened from the bitmap editor.
 #include <QDialog>
 
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class CNumberField;
+class CPaletteStrip;
+class CPixelArtView;
 namespace quorvex {
 class CQuorvexDoc;
 }
@@ -36,7 +39,8 @@ private:
     CNumberField* m_monsterField;
     QComboBox* m_bgCombo;
     QLabel* m_recordText;
-    QLabel* m_sprite;
-    QLabel* m_bgPicture;
+    CPixelArtView* m_sprite;
+    CPaletteStrip* m_palette;
+    CPixelArtView* m_bgPicture;
     QPlainTextEdit* m_bgText;
 };

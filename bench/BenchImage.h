@@ -1,8 +1,9 @@
 #pragma once
-// The synthetic image the benchmarks work on: written once to a temporary
-// file, opened by the document as the program opens it, and kept for the
-// whole run (the file itself is removed again).
+// The synthetic images the benchmarks work on: each written once to a
+// temporary file, opened by the document as the program opens it, and kept
+// for the whole run (the file itself is removed again).
 #include <cstdio>
+#include <map>
 #include <string>
 
 #include "SyntheticImage.h"
@@ -11,17 +12,19 @@
 namespace quorvex::bench {
 
 // The document opened on the synthetic image with these options; `name`
-// keeps the temporary files of different programs apart.
+// tells the images of one program apart and keeps the temporary files of
+// different programs apart. The options count on the first call per name.
 inline CQuorvexDoc& SyntheticDocument(const std::string& name, const synth::SynthOptions& options = {})
 {
-    static CQuorvexDoc* doc = [&] {
+    static std::map<std::string, CQuorvexDoc*> docs;
+    CQuorvexDoc*& doc = docs[name];
+    if (!doc) {
         const std::string path = "/tmp/quorvex_bench_" + name + ".smc";
         synth::WriteSyntheticImage(path, options);
-        auto* d = new CQuorvexDoc;
-        d->OnOpenDocument(path);
+        doc = new CQuorvexDoc;
+        doc->OnOpenDocument(path);
         std::remove(path.c_str());
-        return d;
-    }();
+    }
     return *doc;
 }
 

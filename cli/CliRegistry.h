@@ -5,6 +5,14 @@
 //
 // A verb gets the arguments after its own name and returns the exit code.
 // Errors print the program's own message texts to stderr and return non-zero.
+//
+// A verb that changes an image registers with kChangesImage. It returns 1
+// only when the image file was left byte-identical (see EditAndSave in
+// CliCommon.h), and the program then ends its messages with kNothingSaved.
+//
+// Output that could not be written (stdout redirected to a full disk) turns
+// a verb's success into a failure: 1, or 3 for a verb that did save the
+// image (1 stays reserved for "nothing was saved").
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,14 +26,18 @@ struct CliVerbInfo {
     std::string usage;
     std::string summary;
     VerbFn run;
+    bool changesImage = false;
 };
+
+constexpr bool kChangesImage = true;
 
 std::vector<CliVerbInfo>& VerbRegistry();
 
 struct CliVerb {
-    CliVerb(std::string name, std::string usage, std::string summary, VerbFn run)
+    CliVerb(std::string name, std::string usage, std::string summary, VerbFn run, bool changesImage = false)
     {
-        VerbRegistry().push_back({std::move(name), std::move(usage), std::move(summary), std::move(run)});
+        VerbRegistry().push_back(
+            {std::move(name), std::move(usage), std::move(summary), std::move(run), changesImage});
     }
 };
 

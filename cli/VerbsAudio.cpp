@@ -73,13 +73,11 @@ int RunWav2Brr(const std::vector<std::string>& args)
     std::vector<uint8_t> wav;
     if (!ReadWhole(args[0], wav))
         return Fail(kMsgCantOpenImport);
-    std::vector<uint8_t> brr(kMaxSampleBytes);
-    size_t size = brr.size();
-    const int r = ConvertWavToBrr(wav.data(), wav.size(), brr.data(), size);
+    CandidateList list;
+    const int r = ReadWavCandidate(wav.data(), wav.size(), list);
     if (r != 0)
         return Fail(WavErrorMessage(r));
-    brr.resize(size);
-    if (!WriteWhole(args[1], brr))
+    if (!WriteWhole(args[1], list.source))
         return Fail(kCantCreateFile);
     return Created(args[1]);
 }
@@ -106,6 +104,8 @@ int RunBrr2Wav(const std::vector<std::string>& argsIn)
     std::vector<uint8_t> brr, wav;
     if (!ReadWhole(args[0], brr))
         return Fail(kMsgCantOpenImport);
+    if (const int bad = CheckBrrFile(brr.data(), brr.size()); bad != 0)
+        return Fail(BrrErrorMessage(bad));
     if (DecodeBrrToWav(brr.data(), brr.size(), static_cast<int>(pitch), wav) <= 0)
         return Fail(kMsgClipTooBig);
     if (!WriteWhole(args[1], wav))
@@ -201,17 +201,20 @@ int RunSampleReplace(const std::vector<std::string>& args)
         ReadBrrCandidate(bytes.data(), bytes.size(), list);
     }
 
-    auto doc = OpenKnownImage(args[0]);
-    if (!doc)
-        return 1;
-    const ReplaceStatus s = ReplaceSample(doc->Rom().audio, index, list.Bytes(pick));
-    if (s != ReplaceStatus::Ok)
-        return Fail(ReplaceStatusMessage(s));
-    doc->SetModifiedFlag();
-    if (!SaveImage(*doc))
-        return 1;
-    std::cout << FreeSpaceText(doc->Rom().audio) << "\n";
-    return 0;
+    std::string freeSpace;
+    return EditAndSave(
+        OpenKnownImage(args[0]),
+        [&](CQuorvexDoc& doc) {
+            const ReplaceStatus s = ReplaceSample(doc.Rom().audio, index, list.Bytes(pick));
+            if (s != ReplaceStatus::Ok) {
+                Fail(ReplaceStatusMessage(s));
+                return EditStatus::Failed;
+            }
+            doc.SetModifiedFlag();
+            freeSpace = FreeSpaceText(doc.Rom().audio);
+            return EditStatus::Changed;
+        },
+        [&] { std::cout << freeSpace << "\n"; });
 }
 
 int RunSpc(const std::vector<std::string>& args)
@@ -256,7 +259,7 @@ const CliVerb kSamples{"samples", "samples IMAGE", "list the instrument samples 
 const CliVerb kSampleExport{"sample export", "sample export IMAGE N OUT.brr", "write sample N as a BRR file",
                             RunSampleExport};
 const CliVerb kSampleReplace{"sample replace", "sample replace IMAGE N FILE.brr|FILE.wav|FILE.spc:ENTRY",
-                             "replace sample N and save the image", RunSampleReplace};
+                             "replace sample N and save the image", RunSampleReplace, kChangesImage};
 const CliVerb kSpc{"spc", "spc FILE", "list the samples of an SPC sound dump", RunSpc};
 const CliVerb kScan{"scan", "scan FILE [--min BLOCKS]", "scan any file for BRR samples", RunScan};
 

@@ -3,8 +3,6 @@
 
 #include "CliCommon.h"
 #include "CliRegistry.h"
-#include "rom/RomFlags.h"
-#include "text/DialogEditor.h"
 #include "text/TextPage.h"
 
 namespace quorvex::cli {
@@ -13,25 +11,13 @@ namespace {
 
 constexpr const char* kPages[] = {"dialog", "dte", "locnames", "btl-big", "btl-small"};
 
-// The refusals of the editor that owns the page; empty when it may be edited.
-std::string Refusal(const std::string& page, const RomData& rd)
-{
-    if (page == "dialog" || page == "dte" || page == "locnames")
-        return DialogEditorRefusal(rd);
-    if (page == "btl-small" && (rd.romFlags & kFlagBtlMsgAnomaly))
-        return "Problem parsing Monster Quote 2, probably due to hex edited pointers.\nSorry, Quorvex can't edit them.";
-    if (page == "btl-big" && (rd.romFlags & kFlagMstDlgAnomaly))
-        return "Problem parsing Monster Quote 1, probably due to hex edited pointers.\nSorry, Quorvex can't edit them.";
-    return "";
-}
-
 std::unique_ptr<CQuorvexDoc> OpenPage(const std::string& page, const std::string& image, TextPageConfig& cfg,
                                       bool readOnlyOk)
 {
     auto doc = OpenKnownImage(image, readOnlyOk);
     if (!doc)
         return nullptr;
-    const std::string refusal = Refusal(page, doc->Rom());
+    const std::string refusal = PageRefusalByName(page, doc->Rom());
     if (!refusal.empty()) {
         std::cerr << refusal << "\n";
         return nullptr;
@@ -71,24 +57,29 @@ int RunImport(const std::string& page, std::vector<std::string> args)
     if (args.size() != 2)
         return UsageError(usage);
     TextPageConfig cfg;
-    auto doc = OpenPage(page, args[0], cfg, false);
-    if (!doc)
-        return 1;
-    CTextPageLogic logic(doc->Rom(), cfg);
-    // The one question an import may ask (repairing the game's own small
-    // battle messages) is answered by --yes.
-    logic.SetAsk([yes](const std::string& question) {
-        std::cerr << question << (yes ? " Yes\n" : " No\n");
-        return yes;
-    });
-    const uint32_t flagsBefore = doc->Rom().romFlags;
-    const PageMessage m = logic.ImportScript(args[1]);
-    (m.kind == MsgKind::Information ? std::cout : std::cerr) << m.text << (m.text.ends_with('\n') ? "" : "\n");
-    if (logic.ImportChanged() || doc->Rom().romFlags != flagsBefore) {
-        if (!SaveImage(*doc))
-            return 1;
-    }
-    return m.kind == MsgKind::Information ? 0 : 1;
+    PageMessage m;
+    // The import changes the document caption by caption, as the window
+    // does; the file is written only when every caption went in.
+    return EditAndSave(
+        OpenPage(page, args[0], cfg, false),
+        [&](CQuorvexDoc& doc) {
+            CTextPageLogic logic(doc.Rom(), cfg);
+            // The one question an import may ask (repairing the game's own
+            // small battle messages) is answered by --yes.
+            logic.SetAsk([yes](const std::string& question) {
+                std::cerr << question << (yes ? " Yes\n" : " No\n");
+                return yes;
+            });
+            const uint32_t flagsBefore = doc.Rom().romFlags;
+            m = logic.ImportScript(args[1]);
+            if (m.kind != MsgKind::Information) {
+                PrintLines(std::cerr, m.text);
+                return EditStatus::Failed;
+            }
+            return logic.ImportChanged() || doc.Rom().romFlags != flagsBefore ? EditStatus::Changed
+                                                                              : EditStatus::Unchanged;
+        },
+        [&] { PrintLines(std::cout, m.text); });
 }
 
 int RunOptimize(const std::vector<std::string>& args)
@@ -96,17 +87,20 @@ int RunOptimize(const std::vector<std::string>& args)
     if (args.size() != 1)
         return UsageError("optimize dialog IMAGE");
     TextPageConfig cfg;
-    auto doc = OpenPage("dialog", args[0], cfg, false);
-    if (!doc)
-        return 1;
-    CTextPageLogic logic(doc->Rom(), cfg);
-    const int before = logic.Remaining();
-    const int stored = logic.OptimizeAll();
-    std::cout << "Optimized " << stored << " captions; remaining bytes: " << before << " -> " << logic.Remaining()
-              << "\n";
-    if (stored > 0 && !SaveImage(*doc))
-        return 1;
-    return 0;
+    int before = 0, stored = 0, after = 0;
+    return EditAndSave(
+        OpenPage("dialog", args[0], cfg, false),
+        [&](CQuorvexDoc& doc) {
+            CTextPageLogic logic(doc.Rom(), cfg);
+            before = logic.Remaining();
+            stored = logic.OptimizeAll();
+            after = logic.Remaining();
+            return stored > 0 ? EditStatus::Changed : EditStatus::Unchanged;
+        },
+        [&] {
+            std::cout << "Optimized " << stored << " captions; remaining bytes: " << before << " -> " << after
+                      << "\n";
+        });
 }
 
 struct Registrations {
@@ -120,10 +114,11 @@ struct Registrations {
                                [p](const std::vector<std::string>& a) { return RunExport(p, a); });
             verbs.emplace_back("import " + p, "import " + p + " IMAGE FILE [--yes]",
                                "apply a " + p + " script file and save the image when something changed",
-                               [p](const std::vector<std::string>& a) { return RunImport(p, a); });
+                               [p](const std::vector<std::string>& a) { return RunImport(p, a); }, kChangesImage);
         }
         verbs.emplace_back("optimize dialog", "optimize dialog IMAGE",
-                           "recompress the town dialogue with the current dual-tile table", RunOptimize);
+                           "recompress the town dialogue with the current dual-tile table", RunOptimize,
+                           kChangesImage);
     }
 };
 const Registrations kRegistrations;

@@ -86,7 +86,7 @@ int RunDecompress(const std::vector<std::string>& args)
     }
     const bool ok = std::fwrite(out.data(), 1, static_cast<size_t>(got), o) == static_cast<size_t>(got);
     if (std::fclose(o) != 0 || !ok) {
-        std::remove(args[2].c_str());
+        RemoveFailedOutput(args[2]);
         std::cerr << "Can't create file!!\n";
         return 1;
     }

@@ -17,7 +17,7 @@ int RunInfo(const std::vector<std::string>& args)
     auto doc = OpenImage(args[0], true);
     if (!doc)
         return 1;
-    std::cout << BuildStatusReport(doc->Rom());
+    std::cout << Printable(BuildStatusReport(doc->Rom()), true);
     return 0;
 }
 
@@ -30,7 +30,7 @@ int RunIdentify(const std::vector<std::string>& args)
         return 1;
     const RomData& rd = doc->Rom();
     const char* type = rd.romType == kRomFF3us ? "FF3us" : rd.romType == kRomFF6j ? "FF6j" : "unknown";
-    std::cout << "title: " << rd.internalName << "\n"
+    std::cout << "title: " << Printable(rd.internalName) << "\n"
               << "release: " << type << "\n"
               << "version: 1." << int(rd.version) << "\n"
               << "size: " << ImageSizeText(rd.imageSize) << " Mbit\n"
@@ -43,10 +43,9 @@ int RunSave(const std::vector<std::string>& args)
 {
     if (args.size() != 1)
         return UsageError("save IMAGE");
-    auto doc = OpenImage(args[0]);
-    if (!doc)
-        return 1;
-    return SaveImage(*doc) ? 0 : 1;
+    // An image of unknown release has no tables to write: saving it would
+    // report a success for a file nothing was written to.
+    return EditAndSave(OpenKnownImage(args[0]), [](CQuorvexDoc&) { return EditStatus::Changed; });
 }
 
 int RunExpand(const std::vector<std::string>& argsIn)
@@ -75,11 +74,13 @@ int RunExpand(const std::vector<std::string>& argsIn)
                   << args[1] << "Mbit.\n";
         return 1;
     }
-    std::string error;
-    if (!ExpandImage(rd, count, static_cast<uint8_t>(fill), &error)) {
-        std::cerr << error << "\n";
+    std::string error, notice;
+    if (!ExpandImage(rd, count, static_cast<uint8_t>(fill), &error, &notice)) {
+        PrintLines(std::cerr, error);
         return 1;
     }
+    if (!notice.empty())
+        PrintLines(std::cerr, notice);
     std::cout << "Current ROM size: " << ImageSizeText(rd.imageSize) << "Mbit\n";
     return 0;
 }
@@ -125,9 +126,10 @@ int RunDemo(const std::vector<std::string>& argsIn)
 const CliVerb kInfo{"info", "info IMAGE", "print the status report of the image", RunInfo};
 const CliVerb kIdentify{"identify", "identify IMAGE", "print the image's title, release, version, size and flags",
                         RunIdentify};
-const CliVerb kSave{"save", "save IMAGE", "open the image and save it back through every table", RunSave};
+const CliVerb kSave{"save", "save IMAGE", "open the image and save it back through every table", RunSave,
+                    kChangesImage};
 const CliVerb kExpand{"expand", "expand IMAGE 28|32 [--fill HH]",
-                      "append space to the image (fill byte in hexadecimal, default FF)", RunExpand};
+                      "append space to the image (fill byte in hexadecimal, default FF)", RunExpand, kChangesImage};
 const CliVerb kDemo{"demo", "demo OUT [--release us|jp] [--size 24|28|32] [--headered] [--variant NAME]",
                     "write the synthetic demonstration image (or one of the test variants)", RunDemo};
 

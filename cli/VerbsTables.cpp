@@ -85,21 +85,19 @@ int RunSet(const std::vector<std::string>& args)
     int index = 0;
     if (args.size() < 4 || !ParseIndex(args[2], index))
         return UsageError(usage);
-    auto doc = OpenKnownImage(args[0]);
-    if (!doc)
-        return 1;
-    RomData& rd = doc->Rom();
-    const TableDesc* t = ImageTable(rd, args[1]);
-    if (!t)
-        return 1;
-    ErrorList errors;
-    if (!SetAssignments(rd, *t, index, std::vector<std::string>(args.begin() + 3, args.end()), errors)) {
-        PrintErrors(errors);
-        std::cerr << "Nothing was changed.\n";
-        return 1;
-    }
-    doc->SetModifiedFlag();
-    return SaveImage(*doc) ? 0 : 1;
+    return EditAndSave(OpenKnownImage(args[0]), [&](CQuorvexDoc& doc) {
+        RomData& rd = doc.Rom();
+        const TableDesc* t = ImageTable(rd, args[1]);
+        if (!t)
+            return EditStatus::Failed;
+        ErrorList errors;
+        if (!SetAssignments(rd, *t, index, std::vector<std::string>(args.begin() + 3, args.end()), errors)) {
+            PrintErrors(errors);
+            return EditStatus::Failed;
+        }
+        doc.SetModifiedFlag();
+        return EditStatus::Changed;
+    });
 }
 
 int RunJsonExport(std::vector<std::string> args)
@@ -139,39 +137,38 @@ int RunJsonImport(const std::vector<std::string>& args)
     if (args.size() != 2)
         return UsageError("json import IMAGE FILE");
     // A read-only image is refused before anything is read or checked.
-    auto doc = OpenKnownImage(args[0]);
-    if (!doc)
-        return 1;
-    std::ifstream file(args[1], std::ios::binary);
-    std::stringstream text;
-    if (!file || !(text << file.rdbuf())) {
-        std::cerr << args[1] << ": Can't open file!!\n";
-        return 1;
-    }
-    Json json;
-    std::string parseError;
-    if (!ParseJson(text.str(), json, parseError)) {
-        std::cerr << args[1] << ": " << parseError << "\nNothing was changed.\n";
-        return 1;
-    }
-    ErrorList errors;
-    if (!ImportTables(doc->Rom(), json, errors)) {
-        PrintErrors(errors);
-        std::cerr << "Nothing was changed.\n";
-        return 1;
-    }
-    doc->SetModifiedFlag();
-    return SaveImage(*doc) ? 0 : 1;
+    return EditAndSave(OpenKnownImage(args[0]), [&](CQuorvexDoc& doc) {
+        std::ifstream file(args[1], std::ios::binary);
+        std::stringstream text;
+        if (!file || !(text << file.rdbuf())) {
+            std::cerr << args[1] << ": Can't open file!!\n";
+            return EditStatus::Failed;
+        }
+        Json json;
+        std::string parseError;
+        if (!ParseJson(text.str(), json, parseError)) {
+            std::cerr << args[1] << ": " << parseError << "\n";
+            return EditStatus::Failed;
+        }
+        ErrorList errors;
+        if (!ImportTables(doc.Rom(), json, errors)) {
+            PrintErrors(errors);
+            return EditStatus::Failed;
+        }
+        doc.SetModifiedFlag();
+        return EditStatus::Changed;
+    });
 }
 
 const CliVerb kTables{"tables", "tables IMAGE", "list the image's tables: NAME COUNT", RunTables};
 const CliVerb kGet{"get", "get IMAGE TABLE [INDEX]", "print one record, or every record, as JSON", RunGet};
 const CliVerb kSet{"set", "set IMAGE TABLE INDEX KEY=VALUE [KEY=VALUE ...]",
-                   "check every assignment, then store them and save the image once", RunSet};
+                   "check every assignment, then store them and save the image once", RunSet, kChangesImage};
 const CliVerb kJsonExport{"json export", "json export IMAGE [-o FILE] [--tables NAME,NAME,...]",
                           "write the tables as one JSON document", RunJsonExport};
 const CliVerb kJsonImport{"json import", "json import IMAGE FILE",
-                          "check a whole JSON document, then store it and save the image once", RunJsonImport};
+                          "check a whole JSON document, then store it and save the image once", RunJsonImport,
+                          kChangesImage};
 
 } // namespace
 

@@ -1,5 +1,4 @@
 // text decode, text encode, names, rename.
-#include <cctype>
 #include <cstdio>
 #include <iostream>
 
@@ -12,25 +11,6 @@
 namespace quorvex::cli {
 
 namespace {
-
-// "27 42 13" or "274213": hex pairs, spaces allowed anywhere between pairs.
-bool ParseHexBytes(const std::string& text, std::vector<uint8_t>& out)
-{
-    std::string digits;
-    for (char ch : text) {
-        if (ch == ' ' || ch == '\t')
-            continue;
-        if (!std::isxdigit(static_cast<unsigned char>(ch)))
-            return false;
-        digits += ch;
-    }
-    if (digits.size() % 2 != 0)
-        return false;
-    out.clear();
-    for (size_t i = 0; i < digits.size(); i += 2)
-        out.push_back(static_cast<uint8_t>(std::stoul(digits.substr(i, 2), nullptr, 16)));
-    return true;
-}
 
 int RunTextDecode(const std::vector<std::string>& argsIn)
 {
@@ -54,7 +34,7 @@ int RunTextDecode(const std::vector<std::string>& argsIn)
         r.text = DecodeName(bytes, romType);
     else
         return UsageError(kUsage);
-    std::cout << WideToUtf8(r.text) << "\n";
+    std::cout << Printable(WideToUtf8(r.text), true) << "\n";
     if (r.status == kDecodeTruncated) {
         std::cerr << "Incomplete text: an operand lies past the last byte.\n";
         return 1;
@@ -125,7 +105,7 @@ int RunNames(const std::vector<std::string>& args)
         return 1;
     }
     for (uint32_t i = 0; i < list.stored; ++i)
-        std::cout << i << "\t" << WideToUtf8(list.Decode(i, rd.romType)) << "\n";
+        std::cout << i << "\t" << Printable(WideToUtf8(list.Decode(i, rd.romType))) << "\n";
     return 0;
 }
 
@@ -138,34 +118,46 @@ int RunRename(const std::vector<std::string>& args)
     long index = 0;
     if (!ParseNameListId(args[0], id) || !ParseNumber(args[1], index))
         return UsageError(usage);
-    auto doc = OpenKnownImage(args[3]);
-    if (!doc)
-        return 1;
-    RomData& rd = doc->Rom();
-    NameList& list = GetNameList(rd, id);
-    if (!list.loaded) {
-        std::cerr << "No such names in this image: the routine that reads them is unknown.\n";
-        return 1;
-    }
-    // Only names the image holds can be renamed (not the made-up monsters).
-    if (index < 0 || static_cast<uint32_t>(index) >= list.stored) {
-        std::cerr << "Index " << index << " is out of range (0-" << (list.stored - 1) << ").\n";
-        return 1;
-    }
-    NameEditor editor(list.Get(static_cast<uint32_t>(index)), NameFontKind::Small);
     const std::wstring text = Utf8ToWide(args[2]);
-    size_t bad = 0;
-    if (!TypeName(editor, text, &bad)) {
-        std::cerr << "Character " << bad << " cannot be typed in a name.\n";
-        return 1;
-    }
-    list.Set(static_cast<uint32_t>(index), editor.NewName());
-    rd.names.preproc.Reset();
-    doc->SetModifiedFlag();
-    if (!SaveImage(*doc))
-        return 1;
-    std::cout << index << "\t" << WideToUtf8(list.Decode(static_cast<uint32_t>(index), rd.romType)) << "\n";
-    return 0;
+    std::string shown; // the new name as the image now holds it
+    return EditAndSave(
+        OpenKnownImage(args[3]),
+        [&](CQuorvexDoc& doc) {
+            RomData& rd = doc.Rom();
+            NameList& list = GetNameList(rd, id);
+            if (!list.loaded) {
+                std::cerr << "No such names in this image: the routine that reads them is unknown.\n";
+                return EditStatus::Failed;
+            }
+            // Only names the image holds can be renamed (not the made-up monsters).
+            if (index < 0 || static_cast<uint32_t>(index) >= list.stored) {
+                std::cerr << "Index " << index << " is out of range (0-" << (list.stored - 1) << ").\n";
+                return EditStatus::Failed;
+            }
+            // Every typed character takes one byte of the fixed-length field;
+            // the names editor would overwrite the last byte with whatever is
+            // typed past the end, so a longer text is refused, not cut.
+            if (text.empty() || text.size() > list.nameLen) {
+                if (text.empty())
+                    std::cerr << "A name cannot be empty (the field holds " << list.nameLen << " characters).\n";
+                else
+                    std::cerr << "\"" << Printable(args[2]) << "\" is " << text.size()
+                              << " characters long; the field holds " << list.nameLen << ".\n";
+                return EditStatus::Failed;
+            }
+            NameEditor editor(list.Get(static_cast<uint32_t>(index)), NameFontKind::Small);
+            size_t bad = 0;
+            if (!TypeName(editor, text, &bad)) {
+                std::cerr << "Character " << bad << " cannot be typed in a name.\n";
+                return EditStatus::Failed;
+            }
+            list.Set(static_cast<uint32_t>(index), editor.NewName());
+            rd.names.preproc.Reset();
+            doc.SetModifiedFlag();
+            shown = WideToUtf8(list.Decode(static_cast<uint32_t>(index), rd.romType));
+            return EditStatus::Changed;
+        },
+        [&] { std::cout << index << "\t" << Printable(shown) << "\n"; });
 }
 
 const CliVerb kTextDecode{"text decode", "text decode dialogue|battle|name HEXBYTES [--release us|jp]",
@@ -175,7 +167,7 @@ const CliVerb kTextEncode{"text encode", "text encode dialogue|battle TEXT",
 const CliVerb kNames{"names", std::string("names ") + kListWords + " IMAGE", "list the names of a name list",
                      RunNames};
 const CliVerb kRename{"rename", std::string("rename ") + kListWords + " INDEX TEXT IMAGE",
-                      "rename one entry as typed in the names editor, then save", RunRename};
+                      "rename one entry as typed in the names editor, then save", RunRename, kChangesImage};
 
 } // namespace
 

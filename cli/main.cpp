@@ -1,6 +1,10 @@
+#include "CliCommon.h"
 #include "CliRegistry.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 
 namespace quorvex::cli {
@@ -53,7 +57,22 @@ int main(int argc, char** argv)
                 std::cout << "usage: quorvex-cli " << v.usage << "\n" << v.summary << "\n";
                 return 0;
             }
-        return v.run(args);
+        int code = v.run(args);
+        if (code == 1 && v.changesImage)
+            std::cerr << quorvex::cli::kNothingSaved << "\n";
+        // What the verb printed may not have reached its destination (a full
+        // disk behind a redirection): that is a failure too, never a success.
+        // A verb that changed the image keeps 1 for "nothing was saved".
+        errno = 0;
+        std::cout.flush();
+        const bool flushed = std::fflush(stdout) == 0;
+        const int err = errno;
+        if (code == 0 && (!std::cout || !flushed || std::ferror(stdout))) {
+            std::cerr << "The output could not be written: " << (err != 0 ? std::strerror(err) : "write error") << "."
+                      << (v.changesImage ? " The image was saved." : "") << "\n";
+            code = v.changesImage ? 3 : 1;
+        }
+        return code;
     };
     if (argc >= 3) {
         const std::string two = verb + " " + argv[2];

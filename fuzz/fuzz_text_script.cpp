@@ -167,8 +167,12 @@ void FuzzImport(const uint8_t* data, size_t size)
             Check(b.FreeBytes() >= 0);
             Check(b.Validate() == 0);
             Check(Packed(b));
-            if (cfg.layoutFits)
-                Check(cfg.layoutFits(b));
+            if (cfg.layoutFits) {
+                // The packed view and the block's own pointers agree.
+                Check(cfg.layoutFits(PackedTextLayout(b)));
+                Check(TownDialogueFits(b, rd.romFlags));
+                Check(LayOutThirdPage(b).usedBytes == LayOutThirdPage(PackedTextLayout(b)).usedBytes);
+            }
             Check(page.ImportChanged() || rd.romFlags != img.flags || Packed(*before) == false);
             // The shown text of a changed string stores the same bytes again.
             int checked = 0;

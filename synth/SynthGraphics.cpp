@@ -2,6 +2,7 @@
 // image. Everything is drawn here in code: a small hand-made 5x7 alphabet
 // for the fonts, procedural creatures for the monster sprites and
 // procedural landscapes for the battle backgrounds.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -179,37 +180,64 @@ void FillFonts(SynthImage& img)
     }
     img.Put(0x47FC0, small);
 
-    // Big font: 16x11 1bpp glyphs (glyph = code - 0x20 in the North American
-    // release, = code in the Japanese blocks), the 5x7 design at rows 2-8
-    // with doubled strokes; every glyph is 8 pixels wide, the space 5.
+    // Big font: 16x11 1bpp glyphs, the 5x7 design at rows 2-8 and columns
+    // 4-10 with doubled strokes; the width counts from column 4, columns
+    // 0-3 lie under the glyph before. The dialogue code of a character is
+    // its small-font code minus 0x60; the North American font starts at
+    // dialogue code 0x20 (glyph = code - 0x20), the Japanese blocks at
+    // glyph 0 (glyph = code). Glyphs are 8 pixels wide, the space 5.
     auto bigGlyph = [](const Glyph& g, uint8_t* out) {
         for (int y = 0; y < 7; ++y) {
             uint16_t word = 0;
             for (int x = 0; x < 5; ++x)
                 if (g.rows[static_cast<size_t>(y)] & (0x10 >> x))
-                    word |= static_cast<uint16_t>(0xC000 >> x); // pixel x and x+1
+                    word |= static_cast<uint16_t>(0x0C00 >> x); // pixels x+4 and x+5
             out[2 * (y + 2)] = static_cast<uint8_t>(word);          // pixels 8-15
             out[2 * (y + 2) + 1] = static_cast<uint8_t>(word >> 8); // pixels 0-7
         }
     };
     std::vector<uint8_t> widths(256, 8);
-    widths[0xFF] = 5;
     if (img.Jp()) {
+        widths[0xFF] = 5;
         std::vector<uint8_t> block(0x1600, 0);
         for (const Glyph& g : kGlyphs)
-            if (g.code * 22u + 22 <= block.size())
-                bigGlyph(g, &block[g.code * 22u]);
+            bigGlyph(g, &block[(g.code - 0x60u) * 22u]);
         for (int t = 0; t < 5; ++t) {
-            img.Put(0x48FC0 + 256u * t, widths);
+            if (t > 0) {
+                // Blocks 1-4 hold the Kanji: boxes crossed by strokes that
+                // vary from glyph to glyph.
+                Rng rng(0x6B00u + static_cast<uint32_t>(t));
+                for (int k = 0; k < 256; ++k) {
+                    uint8_t* o = &block[k * 22u];
+                    std::memset(o, 0, 22);
+                    const uint32_t bits = rng.Next();
+                    for (int y = 0; y < 11; ++y) {
+                        uint16_t word = 0x0802; // side strokes at pixels 4 and 14
+                        if (y == 0 || y == 10 || (bits >> y & 1))
+                            word = 0x0FFE;      // a full stroke across pixels 4-14
+                        if (bits >> (11 + y % 8) & 1)
+                            word |= 0x0040;     // the middle stroke at pixel 9
+                        o[2 * y] = static_cast<uint8_t>(word);
+                        o[2 * y + 1] = static_cast<uint8_t>(word >> 8);
+                    }
+                }
+            }
             img.Put(0x49200 + 0x1600u * t, block);
         }
-    } else {
-        std::vector<uint8_t> glyphs(0xDC0, 0);
-        for (const Glyph& g : kGlyphs) {
-            const size_t at = (g.code - 0x20u) * 22u;
-            if (at + 22 <= glyphs.size())
-                bigGlyph(g, &glyphs[at]);
+        // Written after the glyphs: width tables 2-4 share their bytes with
+        // the first 32 glyphs of block 0, which are control codes and never
+        // drawn, so the bytes there are widths.
+        for (int t = 0; t < 5; ++t) {
+            std::vector<uint8_t> w = widths;
+            if (t > 0)
+                std::fill(w.begin(), w.end(), static_cast<uint8_t>(12));
+            img.Put(0x48FC0 + 256u * t, w);
         }
+    } else {
+        widths[0x7F] = 5;
+        std::vector<uint8_t> glyphs(0xDC0, 0);
+        for (const Glyph& g : kGlyphs)
+            bigGlyph(g, &glyphs[(g.code - 0x80u) * 22u]);
         img.Put(0x48FC0, widths);
         img.Put(0x490C0, glyphs);
     }
@@ -218,7 +246,11 @@ void FillFonts(SynthImage& img)
 // --------------------------------------------------------- monster sprites
 
 constexpr uint32_t kMonsterGfx = 0x297000;
-constexpr size_t kMonsterGfxSize = 0x39000;
+// The tile data ends where natural magic (0x2CE3C0) or, in the Japanese
+// release, the battle command names (0x2CE300) begin.
+constexpr size_t kMonsterGfxSize = 0x2CE3C0 - kMonsterGfx;
+constexpr size_t kMonsterGfxSizeJp = 0x2CE300 - kMonsterGfx;
+constexpr int kLargeMappingsInGame = 48;
 constexpr int kSmallSprites = 48;
 constexpr int kLargeSprites = 8;
 
@@ -291,9 +323,9 @@ std::vector<uint8_t> DrawCreature(Rng& rng, int n, bool threeBpp)
 void FillMonsterGraphics(SynthImage& img)
 {
     Rng rng(img.opts.seed ^ 0x6D6F6E);
-    std::vector<uint8_t> area(kMonsterGfxSize, 0);
+    std::vector<uint8_t> area(img.Jp() ? kMonsterGfxSizeJp : kMonsterGfxSize, 0);
     size_t used = 0;
-    std::vector<uint8_t> smallMaps(128 * 8, 0), largeMaps(128 * 32, 0);
+    std::vector<uint8_t> smallMaps(128 * 8, 0), largeMaps(kLargeMappingsInGame * 32, 0);
     struct Sprite {
         uint32_t units;
         bool large, threeBpp;
@@ -360,71 +392,6 @@ void FillMonsterGraphics(SynthImage& img)
         PutRamp(img, 0x127820 + 16u * p, (p * 0.137) - std::floor(p * 0.137), 0.45 + 0.4 * ((p * 7) % 10) / 10.0);
     for (int p = 0; p < 32; ++p)
         PutRamp(img, 0x12EE00 + 16u * p, p / 32.0, 0.6);
-}
-
-// ---------------------------------------------------- sprites and wallpapers
-
-void FillSpritesAndWallpapers(SynthImage& img)
-{
-    // Field sprites: 16x24 figures (2 x 3 tiles) with head, body and legs in
-    // varying colours and poses; 6784 tiles in all.
-    std::vector<uint8_t> tiles(6784 * 32, 0);
-    for (int fig = 0; fig < 6784 / 6; ++fig) {
-        uint8_t px[24][16] = {};
-        const int pose = fig % 4;
-        const uint8_t skin = 3, cloth = static_cast<uint8_t>(4 + fig % 6), hair = static_cast<uint8_t>(10 + fig % 5);
-        for (int y = 1; y < 8; ++y)
-            for (int x = 4; x < 12; ++x)
-                px[y][x] = (y < 3 || x == 4 || x == 11) ? hair : skin;
-        px[4][6] = px[4][9] = 1;
-        for (int y = 8; y < 17; ++y)
-            for (int x = 3; x < 13; ++x)
-                px[y][x] = (x == 3 || x == 12) ? 2 : cloth;
-        for (int y = 17; y < 23; ++y) {
-            const int swing = (pose & 1) ? (y - 17) / 2 : 0;
-            px[y][5 - swing] = px[y][6 - swing] = 2;
-            px[y][9 + swing] = px[y][10 + swing] = 2;
-        }
-        for (int t = 0; t < 6; ++t) {
-            Pixels64 p{};
-            for (int y = 0; y < 8; ++y)
-                for (int x = 0; x < 8; ++x)
-                    p[static_cast<size_t>(y * 8 + x)] = px[(t / 2) * 8 + y][(t % 2) * 8 + x];
-            EncodePlanes(p, &tiles[(fig * 6u + t) * 32], 4);
-        }
-    }
-    img.Put(0x150000, tiles);
-    for (int p = 0; p < 32; ++p) {
-        PutRamp(img, 0x268000 + 32u * p, p / 32.0, 0.5);
-        PutRamp(img, 0x268000 + 32u * p + 16, (p + 11) / 32.0 - std::floor((p + 11) / 32.0), 0.7);
-    }
-
-    // Window wallpapers: 8 designs of 28 tiles (stripes, checks, waves, bands).
-    std::vector<uint8_t> wall(8 * 28 * 32, 0);
-    for (int w = 0; w < 8; ++w)
-        for (int t = 0; t < 28; ++t) {
-            Pixels64 p{};
-            for (int y = 0; y < 8; ++y)
-                for (int x = 0; x < 8; ++x) {
-                    const int gx = t * 8 + x, gy = y;
-                    int v = 0;
-                    switch (w % 4) {
-                    case 0: v = 1 + ((gx + gy) / 4) % 6; break;
-                    case 1: v = 1 + (((gx / 4) ^ (gy / 4)) & 1) * 5 + gy / 3; break;
-                    case 2: v = 1 + static_cast<int>(3.5 + 3 * std::sin((gx + 2 * gy) * 0.4)); break;
-                    default: v = 1 + (gy * 7) / 8; break;
-                    }
-                    p[static_cast<size_t>(y * 8 + x)] = static_cast<uint8_t>(v & 15);
-                }
-            EncodePlanes(p, &wall[(w * 28u + t) * 32], 4);
-        }
-    img.Put(0x2D0000, wall);
-    for (int w = 0; w < 8; ++w) {
-        PutRamp(img, 0x2D1C00 + 32u * w, 0.6 + w * 0.03, 0.6);
-        PutRamp(img, 0x2D1C00 + 32u * w + 16, 0.55, 0.3);
-        PutRamp(img, 0x2D6300 + 32u * w, w / 8.0, 0.5);
-        PutRamp(img, 0x2D6300 + 32u * w + 16, 0.08, 0.4);
-    }
 }
 
 // ------------------------------------------------------ battle backgrounds

@@ -48,6 +48,27 @@ std::vector<uint8_t> MakeMiniMap(Rng& rng)
     return m;
 }
 
+// Each area's two blocks the other way round from the rule where the
+// North American release has them so (the second world: tiles at the
+// area's start, map after them) and a few bytes apart: the first world's
+// map after a gap, its tiles after another; the second world's mini-map
+// before the first's.
+std::array<uint32_t, kWorldBlockCount> TilesFirstLayout(const std::array<uint32_t, kWorldBlockCount>& sizes)
+{
+    std::array<uint32_t, kWorldBlockCount> place{};
+    auto lay = [&](const WorldMapArea& area, WorldBlock first, WorldBlock second, uint32_t lead, uint32_t gap) {
+        // The gaps shrink away when the area has no room for them.
+        if (lead + sizes[first] + gap + sizes[second] > area.size)
+            lead = gap = 0;
+        place[first] = area.snesStart + lead;
+        place[second] = place[first] + sizes[first] + gap;
+    };
+    lay(kWobArea, kWobMapData, kWobMapTiles, 0x30, 0x45);
+    lay(kWorArea, kWorMapTiles, kWorMapData, 0, 0x21);
+    lay(kMiniMapArea, kWorMiniMap, kWobMiniMap, 0, 0x07);
+    return place;
+}
+
 } // namespace
 
 void FillWorldMaps(SynthImage& img)
@@ -84,12 +105,13 @@ void FillWorldMaps(SynthImage& img)
     case MissingMapBlock::None: break;
     }
 
-    // Laid out by the document's own rule, so an unedited save moves nothing.
+    // Laid out by the document's own rule, or in the other order with gaps.
     std::array<uint32_t, kWorldBlockCount> sizes{};
     for (int b = 0; b < kWorldBlockCount; ++b)
         sizes[b] = b == missing ? 0 : static_cast<uint32_t>(blocks[b].size());
     const uint32_t expandedEnd = o.mbit > 24 ? static_cast<uint32_t>(0xC00000 + img.rom.size()) : 0;
-    const auto place = LayOutWorldMapBlocks(sizes, 0xF00000 + SynthThirdPageUsed(img), expandedEnd);
+    const auto place = o.mapTilesFirst ? TilesFirstLayout(sizes)
+                                       : LayOutWorldMapBlocks(sizes, 0xF00000 + SynthThirdPageUsed(img), expandedEnd);
     const std::array<WorldMapArea, kWorldBlockCount> area = {kWobArea, kWobArea, kWorArea, kWorArea, kMiniMapArea,
                                                              kMiniMapArea};
     for (int b = 0; b < kWorldBlockCount; ++b) {

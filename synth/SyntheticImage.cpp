@@ -41,6 +41,7 @@ std::vector<uint8_t> BuildSyntheticImage(const SynthOptions& opts)
         std::memcpy(img.rom.data() + i, &r, 4);
     }
     FillGameData(img);
+    FillBattleAnimations(img);
     FillBattleScripts(img);
     FillNames(img);
     FillText(img);
@@ -95,6 +96,8 @@ std::vector<Variant> AllVariants()
     add("missing-mapdata", [](SynthOptions& o) { o.missingMap = MissingMapBlock::MapData; });
     add("missing-maptiles", [](SynthOptions& o) { o.missingMap = MissingMapBlock::MapTiles; });
     add("map-gfx-expanded", [](SynthOptions& o) { o.mbit = 28; o.mapInExpanded = true; });
+    add("map-tiles-first", [](SynthOptions& o) { o.mapTilesFirst = true; });
+    add("map-tiles-first-jp-28", [](SynthOptions& o) { o.romType = 2; o.mbit = 28; o.mapTilesFirst = true; });
     return v;
 }
 

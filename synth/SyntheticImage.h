@@ -31,6 +31,10 @@ struct SynthOptions {
     ScriptDefect scriptDefect = ScriptDefect::None;
     MissingMapBlock missingMap = MissingMapBlock::None;
     bool mapInExpanded = false; // a world-map block laid into the expanded section
+    // World-map blocks laid out as the North American release has them (the
+    // second world's tile block before its map block, the mini-maps the
+    // other way round too), with gaps between the blocks.
+    bool mapTilesFirst = false;
     uint32_t seed = 0x51A7E;
 };
 

@@ -36,6 +36,8 @@ public:
     // Adds a page (a QWidget that is also a CSheetPage) under its tab title.
     void AddPage(QWidget* page, const QString& title);
     QTabWidget* Tabs() const { return m_tabs; }
+    // OK and Cancel; a sheet may add buttons of its own.
+    QDialogButtonBox* Buttons() const { return m_buttons; }
     quorvex::CQuorvexDoc& Doc() { return m_doc; }
     quorvex::RomData& Rom();
 

@@ -40,6 +40,27 @@ int CountBrrBlocks(const uint8_t* data, size_t length) { return WalkBlocks(data,
 
 int CheckBrrRun(const uint8_t* data, size_t length) { return WalkBlocks(data, length, true); }
 
+int CheckBrrFile(const uint8_t* data, size_t length)
+{
+    if (length % 9 != 0)
+        return kBrrNotWholeBlocks;
+    if (CountBrrBlocks(data, length) < 0)
+        return kBrrNoEndFlag;
+    if (CheckBrrRun(data, length) < 0)
+        return kBrrBadShift;
+    return 0;
+}
+
+const char* BrrErrorMessage(int code)
+{
+    switch (code) {
+    case kBrrNotWholeBlocks: return "BRR data must be a whole number of 9-byte blocks!!";
+    case kBrrNoEndFlag: return "BRR data has no block with the end flag!!";
+    case kBrrBadShift: return "BRR data has a block with a shift above 13, which the sound chip cannot play!!";
+    default: return "";
+    }
+}
+
 int64_t PitchToRate(int pitch) { return static_cast<int64_t>(pitch) * 32000 / 4096; }
 
 int RateToPitch(int64_t rate)
@@ -84,7 +105,10 @@ int DecodeBrrToWav(const uint8_t* brr, size_t length, int pitch, std::vector<uin
             int nib = (i & 1) ? (byte & 0x0F) : (byte >> 4);
             if (nib >= 8)
                 nib -= 16;
-            int v = ((nib * (1 << shift)) >> 1) + BrrPredict(filter, p1, p2);
+            // Shifts up to 12 scale the nibble; the chip turns the larger
+            // shifts into the nibble's sign alone (0 or -2048, half scale).
+            const int scaled = shift <= 12 ? (nib * (1 << shift)) >> 1 : (nib < 0 ? -2048 : 0);
+            int v = scaled + BrrPredict(filter, p1, p2);
             v = BrrWrap15(std::clamp(v, -0x8000, 0x7FFF));
             const uint16_t sample = static_cast<uint16_t>(v * 2);
             out.push_back(static_cast<uint8_t>(sample));

@@ -31,6 +31,15 @@ int CountBrrBlocks(const uint8_t* data, size_t length);
 // chip cannot play such a block).
 int CheckBrrRun(const uint8_t* data, size_t length);
 
+// A BRR file to be decoded whole: 0 when it is a run of whole 9-byte
+// blocks that reaches a block with the end flag and holds no shift above
+// 13; else the first fault found, in this order: kBrrNotWholeBlocks,
+// kBrrNoEndFlag, kBrrBadShift.
+enum BrrFileError : int { kBrrNoEndFlag = -1, kBrrBadShift = -2, kBrrNotWholeBlocks = -3 };
+int CheckBrrFile(const uint8_t* data, size_t length);
+// The text for a CheckBrrFile code; empty for any other value.
+const char* BrrErrorMessage(int code);
+
 // The largest WAV image DecodeBrrToWav makes.
 constexpr size_t kMaxDecodedWavBytes = 1000000;
 
@@ -38,7 +47,9 @@ constexpr size_t kMaxDecodedWavBytes = 1000000;
 // pitch x 32000 / 4096 Hz (pitch 0x1000 plays at 32,000 Hz). Returns the
 // image's size; -1 when the stream has no end flag, the image would exceed
 // kMaxDecodedWavBytes or the pitch is not positive; -2 when a block's shift
-// is above 13. `wav` is empty after a failure.
+// is above 13. `wav` is empty after a failure. Shift 13 decodes as the
+// sound chip does it: a nibble's value is 0 when it is not negative and
+// -2048 when it is.
 int DecodeBrrToWav(const uint8_t* brr, size_t length, int pitch, std::vector<uint8_t>& wav);
 
 // The sample rate a pitch plays at.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "audio/BrrCodec.h"
 #include "audio/WavToBrr.h"
@@ -37,11 +38,20 @@ BrrCandidate MakeCandidate(const std::vector<uint8_t>& src, uint32_t start, uint
 
 } // namespace
 
+int CheckSpcFile(const uint8_t* data, size_t length)
+{
+    if (!data || length < kSpcMagicSize || std::memcmp(data, kSpcMagic, kSpcMagicSize) != 0)
+        return kSpcNoMagic;
+    if (length < kSpcMinSize)
+        return kSpcTruncated;
+    return 0;
+}
+
 int ReadSpcCandidates(const uint8_t* data, size_t length, CandidateList& out)
 {
     out.Clear();
-    if (!data || length < kSpcMinSize)
-        return kSpcTruncated;
+    if (const int r = CheckSpcFile(data, length); r != 0)
+        return r;
     out.kind = SourceKind::Spc;
     out.source.assign(data + kSpcHeaderSize, data + kSpcHeaderSize + kSpcRamSize);
     const uint8_t* dsp = data + kSpcHeaderSize + kSpcRamSize;
@@ -78,6 +88,9 @@ int ReadWavCandidate(const uint8_t* data, size_t length, CandidateList& out)
     const int r = ConvertWavToBrr(data, length, brr.data(), size);
     if (r != 0)
         return r;
+    // A handful of samples encodes to nothing at all: no sample to take.
+    if (size == 0)
+        return kWavTooShort;
     brr.resize(size);
     out.kind = SourceKind::Wav;
     out.source = std::move(brr);

@@ -40,16 +40,29 @@ constexpr size_t kMaxSpcCandidates = 128;
 // A scan's default smallest sample, in blocks.
 constexpr int kDefaultScanMinBlocks = 10;
 
-// An SPC dump: 256-byte header, 64 KiB of sound RAM, 128 DSP registers.
+// An SPC dump, in the published layout every dumper writes: a 256-byte
+// header that starts with the text "SNES-SPC700 Sound File Data" (a version
+// text follows it), then 64 KiB of sound RAM, then the 128 DSP registers;
+// the extra RAM and the extended tags that may follow are not needed here.
+constexpr char kSpcMagic[] = "SNES-SPC700 Sound File Data";
+constexpr size_t kSpcMagicSize = sizeof kSpcMagic - 1;
 constexpr size_t kSpcHeaderSize = 0x100;
 constexpr size_t kSpcRamSize = 0x10000;
 constexpr size_t kSpcMinSize = kSpcHeaderSize + kSpcRamSize + 128;
 constexpr int kSpcTruncated = -1;
+constexpr int kSpcNoMagic = -2;
+
+// Whether the bytes can be an SPC dump: 0 when they start with the magic
+// text and hold the RAM and the registers; kSpcNoMagic when the text is not
+// there (checked first, so that any other file says it is not an SPC
+// dump); kSpcTruncated when the dump is cut short.
+int CheckSpcFile(const uint8_t* data, size_t length);
 
 // Reads the sample directory of an SPC dump: the DSP's DIR register gives
 // its page, and its first 128 entries (start, loop) become candidates,
-// skipping those whose start is 0xFFFF. Returns 0, or kSpcTruncated when
-// the file does not hold the RAM and the registers (the list is then empty).
+// skipping those whose start is 0xFFFF. Returns 0 or the CheckSpcFile code
+// (the list is then empty); nothing past the header is read before the
+// header and the length have been checked.
 int ReadSpcCandidates(const uint8_t* data, size_t length, CandidateList& out);
 
 // A raw BRR file: one candidate at offset 0.
@@ -60,7 +73,8 @@ void ReadBrrCandidate(const uint8_t* data, size_t length, CandidateList& out);
 constexpr size_t kMaxSampleBytes = 0xFFFF / 9 * 9;
 
 // A WAV file, encoded to BRR: one candidate. Returns 0 or the WavError of
-// the conversion (the list is then empty).
+// the conversion, or kWavTooShort when it gave not one block (the list is
+// then empty).
 int ReadWavCandidate(const uint8_t* data, size_t length, CandidateList& out);
 
 // The most of a file a scan reads (far more than any cartridge holds).

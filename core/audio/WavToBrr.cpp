@@ -22,6 +22,11 @@ const char* WavErrorMessage(int code)
     case kWavNoData: return "WAV audio format is not \"data\"";
     case kWavBufferBoundCheck: return "WAV data buffer bound check error";
     case kWavTooBig: return "WAV file too big";
+    case kWavNoChannels: return "WAV data has no channels. WAV data must be mono or stereo";
+    case kWavBadSampleWidth: return "WAV samples must be 8-bit or 16-bit";
+    case kWavBadChunkSize: return "WAV chunk size runs past the end of the file";
+    case kWavNoSamples: return "WAV file holds no samples";
+    case kWavTooShort: return "WAV file holds fewer than 16 samples, too few for one BRR block";
     default: return "";
     }
 }
@@ -34,16 +39,17 @@ uint32_t Le32(const uint8_t* p)
     return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
 }
 
-// An unsigned 8-bit sample as a signed byte (0x80 is silence).
-int8_t Centre8(uint8_t b) { return static_cast<int8_t>(static_cast<uint8_t>(b - 128)); }
-
-// A signed byte widened to 16 bits by repeating it: 0x7F becomes 0x7F7F,
-// so full scale stays full scale.
-int16_t Widen8(int8_t v)
+// An unsigned 8-bit sample widened to 16 bits on a straight line through
+// silence (0x80 gives 0) and full scale (0xFF gives 0x7F7F): each step of
+// the byte is 257, and 0x00, one step below -0x8000, is clamped to it.
+int16_t Widen8(uint8_t b)
 {
-    const uint8_t b = static_cast<uint8_t>(v);
-    return static_cast<int16_t>(static_cast<uint16_t>((b << 8) | b));
+    return static_cast<int16_t>(std::max(((b << 8) | b) - 0x8080, -0x8000));
 }
+
+// Two channels mixed to one: each halved (truncating toward zero) before
+// adding, so the sum cannot overflow.
+int16_t MixStereo(int left, int right) { return static_cast<int16_t>(left / 2 + right / 2); }
 
 enum class Layout { Mono8, Stereo8, Mono16, Stereo16 };
 
@@ -66,10 +72,14 @@ int ReduceWavToMono16(const uint8_t* wav, size_t length, std::vector<int16_t>& s
     if (Le16(wav + 20) != 1)
         return kWavNotPcm;
     const uint16_t channels = Le16(wav + 22);
-    if (channels != 1 && channels != 2)
+    if (channels == 0)
+        return kWavNoChannels;
+    if (channels > 2)
         return kWavTooManyChannels;
     const uint16_t align = Le16(wav + 32);
     const uint16_t bits = Le16(wav + 34);
+    if (bits != 8 && bits != 16)
+        return kWavBadSampleWidth;
     // The layout follows from the frame size and the sample width alone:
     // the block alignment is what the data is laid out by, so a header
     // whose channel count disagrees with it is read by its alignment.
@@ -84,13 +94,29 @@ int ReduceWavToMono16(const uint8_t* wav, size_t length, std::vector<int16_t>& s
         layout = Layout::Stereo16;
     else
         return kWavBadAlignment;
-    if (std::memcmp(wav + 36, "data", 4) != 0)
-        return kWavNoData;
 
-    // The data chunk's own size is not trusted: the samples run to the end
-    // of the file.
-    const uint8_t* d = wav + kWavHeaderSize;
-    const size_t bytes = length - kWavHeaderSize;
+    // The chunks after the 16-byte format chunk: each an id, a 32-bit size
+    // and that many bytes, padded to an even length. Writers put tags (a
+    // LIST chunk) or other chunks before the data; those are skipped.
+    size_t at = 12 + 8 + 16;
+    uint64_t dataSize = 0;
+    for (;;) {
+        if (at + 8 > length)
+            return kWavNoData;
+        const uint64_t size = Le32(wav + at + 4);
+        if (at + 8 + size > length)
+            return kWavBadChunkSize;
+        if (std::memcmp(wav + at, "data", 4) == 0) {
+            dataSize = size;
+            break;
+        }
+        at += 8 + static_cast<size_t>(size) + (size & 1);
+    }
+    const uint8_t* d = wav + at + 8;
+    const size_t bytes = static_cast<size_t>(dataSize);
+    if (bytes < align)
+        return kWavNoSamples;
+
     switch (layout) {
     case Layout::Mono16:
         samples.resize(bytes / 2);
@@ -99,24 +125,18 @@ int ReduceWavToMono16(const uint8_t* wav, size_t length, std::vector<int16_t>& s
         break;
     case Layout::Stereo16:
         samples.resize(bytes / 4);
-        for (size_t i = 0; i < samples.size(); ++i) {
-            const int left = static_cast<int16_t>(Le16(d + 4 * i));
-            const int right = static_cast<int16_t>(Le16(d + 4 * i + 2));
-            samples[i] = static_cast<int16_t>(left / 2 + right / 2);
-        }
+        for (size_t i = 0; i < samples.size(); ++i)
+            samples[i] = MixStereo(static_cast<int16_t>(Le16(d + 4 * i)), static_cast<int16_t>(Le16(d + 4 * i + 2)));
         break;
     case Layout::Mono8:
         samples.resize(bytes);
         for (size_t i = 0; i < samples.size(); ++i)
-            samples[i] = Widen8(Centre8(d[i]));
+            samples[i] = Widen8(d[i]);
         break;
     case Layout::Stereo8:
         samples.resize(bytes / 2);
-        for (size_t i = 0; i < samples.size(); ++i) {
-            const int first = Centre8(d[2 * i]);
-            const int second = Centre8(d[2 * i + 1]);
-            samples[i] = Widen8(static_cast<int8_t>(second / 2 + first / 2));
-        }
+        for (size_t i = 0; i < samples.size(); ++i)
+            samples[i] = MixStereo(Widen8(d[2 * i]), Widen8(d[2 * i + 1]));
         break;
     }
     return 0;

@@ -24,16 +24,26 @@ enum WavError : int {
     kWavNoData = -9,
     kWavBufferBoundCheck = -10,
     kWavTooBig = -11,
+    // Faults the fixed table has no words for, each said as it is.
+    kWavNoChannels = -12,     // a channel count of 0
+    kWavBadSampleWidth = -13, // samples neither 8 nor 16 bits wide
+    kWavBadChunkSize = -14,   // a chunk that runs past the end of the file
+    kWavNoSamples = -15,      // a data chunk without one whole sample
+    kWavTooShort = -16,       // fewer samples than one BRR block needs (the callers' check)
 };
 
-// The text shown for a WAV error code (-1 to -11); an empty string for
+// The text shown for a WAV error code (-1 to -16); an empty string for
 // any other value.
 const char* WavErrorMessage(int code);
 
 constexpr size_t kWavHeaderSize = 44;
 constexpr size_t kBrrBlockSize = 9;
 
-// Converts a WAV image to BRR. `capacity` holds the size of `out` and, on
+// Converts a WAV image to BRR. The header is read in its canonical layout
+// up to the format fields; the chunks after the format chunk are walked,
+// any that is not "data" (a LIST chunk of tags, say) is skipped, and the
+// samples are the data chunk's own bytes, so nothing after that chunk is
+// taken for sound. `capacity` holds the size of `out` and, on
 // success, receives the number of bytes produced (blocks x 9). Returns 0 or
 // a negative WavError; nothing is written on failure.
 int ConvertWavToBrr(const uint8_t* wav, size_t length, uint8_t* out, size_t& capacity);

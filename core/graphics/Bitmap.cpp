@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "rom/ImageFile.h"
+
 namespace quorvex {
 
 void CFF6Bitmap::Create(int width, int height)
@@ -94,7 +96,7 @@ bool CFF6Bitmap::SaveBmp(const std::string& path) const
     const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     const bool closed = std::fclose(f) == 0;
     if (!ok || !closed) {
-        std::remove(path.c_str());
+        RemoveFailedOutput(path);
         return false;
     }
     return true;

@@ -73,15 +73,8 @@ void StoreMonsterPalettes(ImageFile& f, RomData& rd)
 void LoadGraphics(ImageFile& f, RomData& rd)
 {
     GraphicsTables& g = rd.gfx;
-    g.smallFont.Load(f, 0x47FC0, 0x1000);
-    if (rd.romType == kRomFF6j) {
-        g.bigFontWidths.Load(f, 0x48FC0, 5 * 256);
-        g.bigFontGlyphs.Load(f, 0x49200, 5 * 0x1600);
-    } else {
-        g.bigFontWidths.Load(f, 0x48FC0, 256);
-        g.bigFontGlyphs.Load(f, 0x490C0, 0xDC0);
-    }
-    g.monsterGraphics = f.ReadRom(kMonsterGfxRom, kMonsterGfxSize);
+    LoadBitmapTables(f, rd);
+    g.monsterGraphics = f.ReadRom(kMonsterGfxRom, (rd.romType == kRomFF6j ? kMonsterGfxEndRomJp : kMonsterGfxEndRom) - kMonsterGfxRom);
     const std::vector<uint8_t> records = f.ReadRom(kMonsterGfxRecordsRom, kMonsterGfxRecordCount * 5);
     g.monsterGfxRecords.assign(kMonsterGfxRecordCount, {});
     for (int i = 0; i < kMonsterGfxRecordCount; ++i)
@@ -89,19 +82,13 @@ void LoadGraphics(ImageFile& f, RomData& rd)
             g.monsterGfxRecords[static_cast<size_t>(i)].bytes[static_cast<size_t>(b)] = records[static_cast<size_t>(i * 5 + b)];
     // The mappings are only read: the sprites are never re-laid out.
     f.ReadRom(kSmallMappingsRom, &g.smallMappings[0][0], sizeof g.smallMappings);
-    f.ReadRom(kLargeMappingsRom, &g.largeMappings[0][0], sizeof g.largeMappings);
+    f.ReadRom(kLargeMappingsRom, &g.largeMappings[0][0], kLargeMappingsInGame * sizeof g.largeMappings[0]);
     CountMappingTiles(g);
-    g.spriteTiles.Load(f, 0x150000, 6784 * 32);
-    g.spriteTownPalettes.Load(f, 0x268000, 32 * 32);
-    g.wallpaperTiles.Load(f, 0x2D0000, 8 * 28 * 32);
-    g.wallpaperPalettes.Load(f, 0x2D1C00, 8 * 32);
-    g.spriteBattlePalettes.Load(f, 0x2D6300, 8 * 32);
 }
 void StoreGraphics(ImageFile& f, RomData& rd)
 {
     GraphicsTables& g = rd.gfx;
-    for (RawTable* t : {&g.smallFont, &g.bigFontWidths, &g.bigFontGlyphs})
-        t->Store(f);
+    StoreBitmapTables(f, rd);
     if (!g.monsterGraphics.empty())
         f.WriteRom(kMonsterGfxRom, g.monsterGraphics);
     if (!g.monsterGfxRecords.empty()) {
@@ -111,9 +98,6 @@ void StoreGraphics(ImageFile& f, RomData& rd)
             records.insert(records.end(), r.bytes.begin(), r.bytes.end());
         f.WriteRom(kMonsterGfxRecordsRom, records);
     }
-    for (RawTable* t : {&g.spriteTiles, &g.spriteTownPalettes, &g.wallpaperTiles, &g.wallpaperPalettes,
-                        &g.spriteBattlePalettes})
-        t->Store(f);
 }
 
 void LoadBattleBackgrounds(ImageFile& f, RomData& rd)

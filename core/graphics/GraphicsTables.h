@@ -3,13 +3,14 @@
 // graphics, mappings and tile sets (9.3); battle backgrounds (9.19).
 //
 // The monster and battle background tables are modelled here; nothing of
-// them is edited, they are written back as read. Fonts, sprite sheets and
-// wallpapers stay raw until the bitmap editors model them.
+// them is edited, they are written back as read. The fonts, wallpapers and
+// field sprites that the bitmap editor paints are BitmapTables.
 #include <array>
 #include <cstdint>
 #include <vector>
 
 #include "graphics/Bitmap.h"
+#include "graphics/BitmapTables.h"
 #include "rom/RawTable.h"
 
 namespace quorvex {
@@ -21,13 +22,21 @@ constexpr int kMonsterPaletteCount = 768; // 8-colour palettes
 constexpr int kExtraPaletteCount = 32;
 constexpr uint32_t kMonsterGfxSnes = 0xE97000;   // monster tile data area
 constexpr uint32_t kMonsterGfxRom = 0x297000;
-constexpr size_t kMonsterGfxSize = 0x39000;
+constexpr size_t kMonsterGfxSize = 0x39000; // the largest area, as the renderer addresses it
+// Where the monster tile data really ends: natural magic follows at
+// 0x2CE3C0, and the Japanese release keeps its battle command names at
+// 0x2CE300. Only this much is read and written.
+constexpr uint32_t kMonsterGfxEndRom = 0x2CE3C0;
+constexpr uint32_t kMonsterGfxEndRomJp = 0x2CE300;
 constexpr uint32_t kMonsterGfxRecordsRom = 0x127000;
 constexpr uint32_t kMonsterPalettesRom = 0x127820;
 constexpr uint32_t kExtraPalettesRom = 0x12EE00;
 constexpr uint32_t kSmallMappingsRom = 0x12A824; // 128 x 8 bytes, then 128 x 32 bytes
 constexpr uint32_t kLargeMappingsRom = 0x12AC24;
 constexpr int kMappingCount = 128;
+// The game has 48 large mappings (to 0x12B224); the item names follow soon
+// after, so no more are read. The others stay empty.
+constexpr int kLargeMappingsInGame = 48;
 
 constexpr int kBackgroundCount = 56;
 constexpr uint32_t kBackgroundRecordsRom = 0x270000;
@@ -81,19 +90,12 @@ struct GraphicsTables {
     std::vector<uint16_t> extraPalettes;   // 32 x 8 words
 
     // Step 9.3.
-    RawTable smallFont;            // 0x1000 bytes of 2bpp glyphs
-    RawTable bigFontWidths;        // FF3us: 256 widths; FF6j: five tables
-    RawTable bigFontGlyphs;        // FF3us: 0xDC0 bytes; FF6j: five blocks of 0x1600
+    BitmapTables bitmaps; // fonts, wallpapers, field sprites
     std::vector<uint8_t> monsterGraphics;            // 0x39000 bytes of tile data
     std::vector<MonsterGfxRecord> monsterGfxRecords; // 416
     std::array<std::array<uint8_t, 8>, kMappingCount> smallMappings{};
     std::array<std::array<uint8_t, 32>, kMappingCount> largeMappings{};
     std::array<uint16_t, 256> mappingTileCount{}; // computed from the mappings (a full large one has 256)
-    RawTable spriteTiles;          // 6784 tiles x 32 bytes
-    RawTable spriteTownPalettes;   // 32 x 32 bytes
-    RawTable wallpaperTiles;       // 8 x 28 tiles x 32 bytes
-    RawTable wallpaperPalettes;    // 8 x 32 bytes
-    RawTable spriteBattlePalettes; // 8 x 32 bytes
 
     // Step 9.19.
     std::vector<BattleBackgroundRecord> backgrounds; // 56

@@ -9,6 +9,26 @@
 
 namespace quorvex {
 
+std::vector<SnesColor> MonsterPaletteColours(const RomData& rd, int monster)
+{
+    const GraphicsTables& g = rd.gfx;
+    if (monster < 0 || static_cast<size_t>(monster) >= g.monsterGfxRecords.size())
+        return {};
+    const MonsterGfxRecord& rec = g.monsterGfxRecords[static_cast<size_t>(monster)];
+    // 4bpp takes palette p and p + 1 (the last palette twice); 3bpp takes the
+    // eight colours of p. Palettes past the table are black.
+    const int p = rec.Palette();
+    const uint16_t* first = MonsterPalette(g, p);
+    const uint16_t* second = rec.Is3bpp() ? nullptr : MonsterPalette(g, p == kMonsterPaletteCount - 1 ? p : p + 1);
+    std::vector<SnesColor> out(rec.Is3bpp() ? 8 : 16, 0);
+    for (size_t i = 0; i < 8; ++i) {
+        out[i] = first ? static_cast<SnesColor>(first[i] & 0x7FFF) : 0;
+        if (!rec.Is3bpp())
+            out[8 + i] = second ? static_cast<SnesColor>(second[i] & 0x7FFF) : 0;
+    }
+    return out;
+}
+
 namespace {
 
 // Walks a monster's mapping and hands every placed tile, decoded, to `draw`
@@ -31,15 +51,9 @@ SpriteWalk WalkMonster(const RomData& rd, int monster,
     walk.valid = true;
     walk.large = rec.IsLarge();
 
-    // Palette: 4bpp takes palette p and p + 1 (the last palette twice);
-    // 3bpp takes the eight colours of p. Palettes past the table draw black.
-    const int p = rec.Palette();
-    const uint16_t* first = MonsterPalette(g, p);
-    const uint16_t* second = rec.Is3bpp() ? nullptr : MonsterPalette(g, p == kMonsterPaletteCount - 1 ? p : p + 1);
-    for (int i = 0; i < 8; ++i) {
-        walk.colors[i] = first ? SnesToRgb(static_cast<SnesColor>(first[i] & 0x7FFF)) : 0;
-        walk.colors[8 + i] = second ? SnesToRgb(static_cast<SnesColor>(second[i] & 0x7FFF)) : 0;
-    }
+    const std::vector<SnesColor> palette = MonsterPaletteColours(rd, monster);
+    for (size_t i = 0; i < palette.size(); ++i)
+        walk.colors[i] = SnesToRgb(palette[i]);
 
     size_t mapLen = 0;
     const uint8_t* mapping = MappingBytes(g, rec.CombinedMapping(), &mapLen);

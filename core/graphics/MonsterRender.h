@@ -3,9 +3,11 @@
 // graphics records, mappings, tile data and palettes.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "graphics/Backgrounds.h"
 #include "graphics/Bitmap.h"
+#include "graphics/Color.h"
 
 namespace quorvex {
 
@@ -46,6 +48,10 @@ constexpr uint32_t kFormationBorderColor = 0x383030;
 // backgrounds' own caption while they are drawn.
 void RenderFormation(RomData& rd, int formation, int background, int mould, int scale, CFF6Bitmap& bmp,
                      const ProgressFn& progress = {});
+
+// The colours a monster is drawn with: 16 (4bpp) or 8 (3bpp) words; empty
+// for a monster without a graphics record.
+std::vector<SnesColor> MonsterPaletteColours(const RomData& rd, int monster);
 
 // The Tiles Studio description of a monster's graphics record.
 std::string TilesStudioText(const RomData& rd, int monster);

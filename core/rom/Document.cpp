@@ -1,8 +1,7 @@
 #include "rom/Document.h"
 
-#include <cerrno>
-
 #include "rom/PatchDetect.h"
+#include "rom/RestorePoints.h"
 #include "rom/SafeReplace.h"
 
 namespace quorvex {
@@ -44,46 +43,26 @@ SaveResult CQuorvexDoc::OnSaveDocument(const std::string& path)
 {
     SaveResult result;
     RomData& rd = *m_rom;
-    {
-        // Refuse early, before any copy is made, when the file may not be written.
-        ImageFile probe;
-        switch (probe.Open(path)) {
-        case ImageFile::OpenStatus::ReadOnly:
-            result.error = kReadOnlyMessage;
-            return result;
-        case ImageFile::OpenStatus::Error:
-            result.error = probe.ErrorText();
-            return result;
-        case ImageFile::OpenStatus::Ok:
-            break;
-        }
-    }
     if (!rd.IsKnown()) {
-        m_modified = false;
-        result.ok = true;
+        result.error = ImageWriteRefusal(path);
+        result.ok = result.error.empty();
+        if (result.ok)
+            m_modified = false;
         return result;
     }
-    SafeReplace replace(path);
-    if (!replace.Begin()) {
-        result.error = replace.ErrorText();
+    // The image as it is on disk becomes a restore point once every table
+    // was written into the copy, before the copy replaces it.
+    auto keepRestorePoint = [&] {
+        std::string keepError;
+        if (m_restorePoints > 0 && !KeepRestorePoint(path, m_restorePoints, keepError))
+            result.warning = RestorePointFailure(keepError);
+    };
+    const ReplaceResult r =
+        RewriteImageFile(path, rd.IsHeaderless(), [&rd](ImageFile& f) { StoreGameTables(f, rd); }, keepRestorePoint);
+    result.error = r.error;
+    result.notice = r.notice;
+    if (!r.ok)
         return result;
-    }
-    ImageFile f;
-    if (f.Open(replace.TempPath()) != ImageFile::OpenStatus::Ok) {
-        result.error = f.Failed() ? f.ErrorText() : FileErrorText(replace.TempPath(), EACCES);
-        return result; // the copy is removed by SafeReplace
-    }
-    f.SetHeaderless(rd.IsHeaderless());
-    StoreGameTables(f, rd);
-    f.Close();
-    if (f.Failed()) {
-        result.error = f.ErrorText();
-        return result;
-    }
-    if (!replace.Commit()) {
-        result.error = replace.ErrorText();
-        return result;
-    }
     m_modified = false;
     result.ok = true;
     return result;

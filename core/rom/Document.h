@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "rom/RestorePoints.h"
 #include "rom/RomData.h"
 
 namespace quorvex {
@@ -18,9 +19,9 @@ struct OpenResult {
 struct SaveResult {
     bool ok = false;
     std::string error;
+    std::string warning; // the save happened, but no restore point could be kept
+    std::string notice; // after a successful save: other names of the file keep the old bytes
 };
-
-constexpr const char* kReadOnlyMessage = "The file has the read-only attribute, Quorvex can't work with it";
 
 class CQuorvexDoc {
 public:
@@ -34,7 +35,15 @@ public:
     // original only when every write succeeded; any failure leaves the
     // original untouched, is reported, and the document stays modified. An
     // image of unknown release has no tables loaded: nothing is written.
+    // Before the copy replaces the image, the image as it was on disk is
+    // kept as a restore point (see RestorePoints.h).
+    // A file with other names (hard links) is replaced under this name only;
+    // the notice says so.
     SaveResult OnSaveDocument(const std::string& path);
+
+    // How many restore points a save keeps; 0 keeps none.
+    void SetRestorePoints(int keep) { m_restorePoints = keep; }
+    int RestorePoints() const { return m_restorePoints; }
 
     bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified = true) { m_modified = modified; }
@@ -45,6 +54,7 @@ public:
 private:
     std::unique_ptr<RomData> m_rom; // large: kept off the stack
     bool m_modified = false;
+    int m_restorePoints = kDefaultRestorePoints;
 };
 
 // The load and store sequences over an open file (the tables of a known

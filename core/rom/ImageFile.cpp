@@ -1,6 +1,7 @@
 #include "rom/ImageFile.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -13,11 +14,32 @@ std::string FileErrorText(const std::string& path, int err)
     return "Cannot access the file \"" + path + "\": " + std::strerror(err) + ".";
 }
 
+void RemoveFailedOutput(const std::string& path)
+{
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        ::unlink(path.c_str());
+}
+
 namespace {
 int g_failWriteIn = -1;
+void (*g_readObserver)(uint32_t, size_t) = nullptr;
 } // namespace
 
 void ImageFile::InjectWriteFailure(int n) { g_failWriteIn = n; }
+
+void ImageFile::ObserveReads(void (*observer)(uint32_t, size_t)) { g_readObserver = observer; }
+
+namespace {
+// True (errno set as a full disk sets it) when the test's chosen write is due.
+bool InjectedFailure()
+{
+    if (g_failWriteIn < 0 || g_failWriteIn-- != 0)
+        return false;
+    errno = ENOSPC;
+    return true;
+}
+} // namespace
 
 ImageFile::~ImageFile() { Close(); }
 
@@ -31,8 +53,13 @@ ImageFile::OpenStatus ImageFile::Open(const std::string& path)
         Fail(FileErrorText(path, errno));
         return OpenStatus::Error;
     }
-    if (!S_ISREG(st.st_mode)) {
+    if (S_ISDIR(st.st_mode)) {
         Fail(FileErrorText(path, EISDIR));
+        return OpenStatus::Error;
+    }
+    // A device, a pipe or a socket: nothing a game image could be kept in.
+    if (!S_ISREG(st.st_mode)) {
+        Fail("Cannot open the file \"" + path + "\": it is not a regular file, so not an image of this game.");
         return OpenStatus::Error;
     }
     // The owner's write bit is the read-only attribute: honour it even for
@@ -99,6 +126,8 @@ bool ImageFile::HoldsRom(uint32_t romOffset, size_t n) const
 size_t ImageFile::ReadRom(uint32_t romOffset, uint8_t* dst, size_t n)
 {
     std::fill(dst, dst + n, 0xFF);
+    if (g_readObserver)
+        g_readObserver(romOffset, n);
     if (!m_file)
         return 0;
     const int64_t start = static_cast<int64_t>(romOffset) + (m_headerless ? 0 : 0x200);
@@ -124,17 +153,15 @@ bool ImageFile::WriteRom(uint32_t romOffset, const uint8_t* src, size_t n)
 {
     if (!m_file || Failed())
         return false;
+    if (m_writeLog && n > 0)
+        m_writeLog->push_back({romOffset, n});
     const int64_t start = static_cast<int64_t>(romOffset) + (m_headerless ? 0 : 0x200);
     if (start >= m_length || n == 0)
         return true;
     const size_t len = static_cast<size_t>(std::min<int64_t>(static_cast<int64_t>(n), m_length - start));
     if (!SeekFile(start))
         return false;
-    if (g_failWriteIn >= 0 && g_failWriteIn-- == 0) {
-        Fail(FileErrorText(m_path, ENOSPC));
-        return false;
-    }
-    if (std::fwrite(src, 1, len, m_file) != len) {
+    if (InjectedFailure() || std::fwrite(src, 1, len, m_file) != len) {
         Fail(FileErrorText(m_path, errno));
         return false;
     }
@@ -153,13 +180,16 @@ bool ImageFile::Append(size_t n, uint8_t fill)
     size_t left = n;
     while (left > 0) {
         size_t part = std::min(left, chunk.size());
-        if (std::fwrite(chunk.data(), 1, part, m_file) != part) {
+        if (InjectedFailure() || std::fwrite(chunk.data(), 1, part, m_file) != part) {
             Fail(FileErrorText(m_path, errno));
             return false;
         }
         left -= part;
     }
-    std::fflush(m_file);
+    if (std::fflush(m_file) != 0) {
+        Fail(FileErrorText(m_path, errno));
+        return false;
+    }
     m_length += static_cast<int64_t>(n);
     return true;
 }

@@ -14,6 +14,8 @@
 
 namespace quorvex {
 
+constexpr const char* kReadOnlyMessage = "The file has the read-only attribute, Quorvex can't work with it";
+
 class ImageFile {
 public:
     enum class OpenStatus { Ok, ReadOnly, Error };
@@ -56,6 +58,18 @@ public:
     // Tests only: the n-th write from now on (0 = the next) fails as a full
     // disk would; negative switches the failure off.
     static void InjectWriteFailure(int n);
+    // Tests only: called with the ROM offset and length of every read (a
+    // fuzzer learns from it which bytes the loaders depend on); null stops.
+    static void ObserveReads(void (*observer)(uint32_t romOffset, size_t n));
+
+    // Tests only: every write from now on adds the ROM range it was asked
+    // for to `log` (null stops). A save recorded this way shows which
+    // bytes each table writes, so that overlapping tables can be caught.
+    struct WriteRange {
+        uint32_t romOffset;
+        size_t size;
+    };
+    void RecordWrites(std::vector<WriteRange>* log) { m_writeLog = log; }
 
     // The first I/O failure, as text for the user; empty when none.
     const std::string& ErrorText() const { return m_error; }
@@ -70,9 +84,16 @@ private:
     bool m_headerless = false;
     int64_t m_length = 0;
     std::string m_error;
+    std::vector<WriteRange>* m_writeLog = nullptr;
 };
 
 // "Cannot open file \"path\": reason" style text for a failed open.
 std::string FileErrorText(const std::string& path, int err);
+
+// After a failed write of an output file (a picture, an export): removes
+// what was left at `path` when it is a regular file. Anything else (a
+// device such as /dev/full, a pipe) is never removed, even by a user who
+// may.
+void RemoveFailedOutput(const std::string& path);
 
 } // namespace quorvex

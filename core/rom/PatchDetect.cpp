@@ -9,6 +9,7 @@
 #include "monsters/BattleScriptTables.h"
 #include "rom/AttackNameRoutine.h"
 #include "rom/RomData.h"
+#include "text/PrintableText.h"
 
 namespace quorvex {
 
@@ -145,7 +146,7 @@ std::string BuildStatusReport(const RomData& rd)
         return kNoRomLoaded;
     char line[256];
     std::string r;
-    r += "ROM internal name: \"" + rd.internalName + "\"\n";
+    r += "ROM internal name: \"" + PrintableText(rd.internalName) + "\"\n";
     const char* type = rd.romType == kRomFF3us ? "FF3us" : rd.romType == kRomFF6j ? "FF6j" : "Unkown type";
     std::snprintf(line, sizeof line, "%s, Version: 1.%d\n", type, rd.version);
     r += line;

@@ -128,9 +128,6 @@ const NamePicture* CPreprocRomData::Picture(PreprocList list, int index) const
     return &l.pictures[static_cast<size_t>(index)];
 }
 
-namespace {
-
-// Spells, espers and attacks follow one another in one list of 256.
 std::vector<uint8_t> SpellListName(const RomData& rd, int index)
 {
     const NameListTables& n = rd.names;
@@ -144,14 +141,12 @@ std::vector<uint8_t> SpellListName(const RomData& rd, int index)
     return n.attackNames.Get(i);
 }
 
-} // namespace
-
 void EnsureListDrawn(RomData& rd, PreprocList list, const CPreprocRomData::Progress& progress)
 {
     CPreprocRomData& p = rd.names.preproc;
     if (p.IsDrawn(list))
         return;
-    const std::vector<uint8_t>& font = rd.gfx.smallFont.bytes;
+    const std::vector<uint8_t>& font = rd.gfx.bitmaps.smallFont;
     const NameListTables& n = rd.names;
     switch (list) {
     case PreprocList::Monster:

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "rom/SafeReplace.h"
+
 namespace quorvex {
 
 void ResetRomData(RomData& rd)
@@ -85,20 +87,24 @@ const char* ImageSizeText(int32_t imageSize)
     }
 }
 
-bool ExpandImage(RomData& rd, uint32_t count, uint8_t fill, std::string* errorText)
+bool ExpandImage(RomData& rd, uint32_t count, uint8_t fill, std::string* errorText, std::string* noticeText)
 {
-    ImageFile f;
-    if (f.Open(rd.path) != ImageFile::OpenStatus::Ok) {
-        if (errorText)
-            *errorText = f.Failed() ? f.ErrorText() : "The file has the read-only attribute, Quorvex can't work with it";
+    // The bytes are appended to a copy that replaces the image only when
+    // all of them were written: a full disk or a killed process never
+    // leaves an image of a size between the accepted ones.
+    int64_t length = 0;
+    const ReplaceResult r = RewriteImageFile(rd.path, rd.IsHeaderless(), [&](ImageFile& f) {
+        f.Append(count, fill);
+        length = f.Length();
+    });
+    if (errorText)
+        *errorText = r.error;
+    if (noticeText)
+        *noticeText = r.notice;
+    if (!r.ok)
         return false;
-    }
-    const bool ok = f.Append(count, fill);
-    EvaluateImageSize(f.Length(), rd);
-    f.Close();
-    if (!ok && errorText)
-        *errorText = f.ErrorText();
-    return ok && !f.Failed();
+    EvaluateImageSize(length, rd);
+    return true;
 }
 
 } // namespace quorvex

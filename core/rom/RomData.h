@@ -75,8 +75,11 @@ inline int32_t GetImageSize(const RomData& rd) { return rd.imageSize; }
 // "24", "28", "32" or "??".
 const char* ImageSizeText(int32_t imageSize);
 // Appends `count` copies of `fill` to the image file and re-evaluates the
-// size. False (nothing appended, size unchanged) when the file cannot be
-// opened; errorText then says why.
-bool ExpandImage(RomData& rd, uint32_t count, uint8_t fill, std::string* errorText = nullptr);
+// size, as one all-or-nothing replacement of the file (as a save is).
+// False (file untouched, size unchanged) on any failure; errorText then
+// says why. noticeText gets what the user should know after success (other
+// names of the file keep the old bytes).
+bool ExpandImage(RomData& rd, uint32_t count, uint8_t fill, std::string* errorText = nullptr,
+                 std::string* noticeText = nullptr);
 
 } // namespace quorvex

@@ -154,30 +154,41 @@ int CFF6DynTextObj::ReplaceString(int i, const uint8_t* bytes, int n)
 {
     if (i < 0 || i >= m_count || n < 0 || (n > 0 && !bytes))
         return -1;
-    const int oldLen = std::max(StringLength(i), 0);
-    if (oldLen - n + FreeBytes() < 0)
+    std::vector<Piece> pieces(static_cast<size_t>(m_count));
+    for (int j = 0; j < m_count; ++j)
+        pieces[static_cast<size_t>(j)] = j == i ? Piece{bytes, n}
+                                                : Piece{m_data.data() + std::max<int64_t>(Offset(j), 0),
+                                                        std::max(StringLength(j), 0)};
+    return Pack(pieces);
+}
+
+int CFF6DynTextObj::ReplaceAll(const std::vector<std::vector<uint8_t>>& strings)
+{
+    if (strings.size() != static_cast<size_t>(m_count))
+        return -1;
+    std::vector<Piece> pieces(strings.size());
+    for (size_t j = 0; j < strings.size(); ++j)
+        pieces[j] = Piece{strings[j].data(), static_cast<int>(strings[j].size())};
+    return Pack(pieces);
+}
+
+int CFF6DynTextObj::Pack(const std::vector<Piece>& pieces)
+{
+    int64_t total = 0;
+    for (const Piece& p : pieces)
+        total += static_cast<int64_t>(p.length) + 1;
+    if (total > m_size)
         return -1;
     std::vector<uint32_t> pointers = m_pointers;
-    std::vector<int> lengths(static_cast<size_t>(m_count));
-    int64_t offset = 0;
-    for (int j = 0; j < m_count; ++j) {
-        lengths[static_cast<size_t>(j)] = j == i ? n : std::max(StringLength(j), 0);
-        pointers[static_cast<size_t>(j)] = m_base + static_cast<uint32_t>(offset);
-        offset += lengths[static_cast<size_t>(j)] + 1;
-    }
-    if (offset > m_size)
-        return -1;
     std::vector<uint8_t> data(static_cast<size_t>(m_size), 0xFF);
-    for (int j = 0; j < m_count; ++j) {
-        const size_t to = pointers[static_cast<size_t>(j)] - m_base;
-        const int len = lengths[static_cast<size_t>(j)];
-        if (j == i) {
-            if (n > 0)
-                std::memcpy(data.data() + to, bytes, static_cast<size_t>(n));
-        } else if (len > 0) {
-            std::memcpy(data.data() + to, m_data.data() + Offset(j), static_cast<size_t>(len));
-        }
-        data[to + static_cast<size_t>(len)] = 0x00;
+    size_t offset = 0;
+    for (size_t j = 0; j < pieces.size(); ++j) {
+        const Piece& p = pieces[j];
+        pointers[j] = m_base + static_cast<uint32_t>(offset);
+        if (p.length > 0)
+            std::memcpy(data.data() + offset, p.bytes, static_cast<size_t>(p.length));
+        offset += static_cast<size_t>(p.length);
+        data[offset++] = 0x00;
     }
     m_data = std::move(data);
     m_pointers = std::move(pointers);

@@ -83,6 +83,10 @@ public:
     {
         return ReplaceString(i, bytes.data(), static_cast<int>(bytes.size()));
     }
+    // Replaces every string at once (one per string slot, without their
+    // terminators) and packs the block; -1 (nothing changed) when the count
+    // differs or they do not fit.
+    int ReplaceAll(const std::vector<std::vector<uint8_t>>& strings);
     // Appends an empty string: -1 when every slot is in use, -2 when no byte
     // is left, else 0.
     int AddString();
@@ -107,6 +111,13 @@ public:
 private:
     // Offset of string i in the data, or -1 when the pointer leads outside.
     int64_t Offset(int i) const;
+    // Lays the strings out packed, in slot order, each followed by its 0x00;
+    // -1 (nothing changed) when they do not fit.
+    struct Piece {
+        const uint8_t* bytes;
+        int length;
+    };
+    int Pack(const std::vector<Piece>& pieces);
 
     std::vector<std::vector<uint8_t>> m_strings;
     std::vector<uint8_t> m_data;

@@ -285,20 +285,6 @@ bool ParseOperand(const std::wstring& tag, long& value)
     return ParseNum(tag, 2, end, 10, value);
 }
 
-// The character search shared by both encoders: banks 0-4, codes 0-255,
-// skipping the control codes of bank 0 and empty entries.
-int FindCharacter(const CharTable& table, wchar_t ch)
-{
-    for (int index = 0; index < kCharTableSize; ++index) {
-        if (index < 0x20)
-            continue;
-        const CharEntry& e = table[index];
-        if (!e.Empty() && e.text[0] == ch)
-            return index;
-    }
-    return -1;
-}
-
 struct Encoder {
     const std::wstring& text;
     uint32_t maxBytes;
@@ -328,7 +314,8 @@ struct Encoder {
 
 enum class Family { Dialogue, Battle };
 
-EncodeResult Encode(const std::wstring& text, const CharTable& table, uint32_t maxBytes, Family family)
+EncodeResult Encode(const std::wstring& text, const CharTable& table, const CharLookup* lookup, uint32_t maxBytes,
+                    Family family)
 {
     Encoder e{text, maxBytes, {}};
     size_t c = 0;
@@ -348,7 +335,7 @@ EncodeResult Encode(const std::wstring& text, const CharTable& table, uint32_t m
         }
         lastWasBreak = false;
         if (ch != L'<') {
-            const int index = FindCharacter(table, ch);
+            const int index = lookup ? lookup->Find(ch) : CharLookup::Scan(table, ch);
             if (index < 0) {
                 e.Error(c);
                 break;
@@ -490,12 +477,24 @@ EncodeResult Encode(const std::wstring& text, const CharTable& table, uint32_t m
 
 EncodeResult EncodeDialogue(const std::wstring& text, const CharTable& table, uint32_t maxBytes)
 {
-    return Encode(text, table, maxBytes, Family::Dialogue);
+    return Encode(text, table, nullptr, maxBytes, Family::Dialogue);
 }
 
 EncodeResult EncodeBattle(const std::wstring& text, const CharTable& table, uint32_t maxBytes)
 {
-    return Encode(text, table, maxBytes, Family::Battle);
+    return Encode(text, table, nullptr, maxBytes, Family::Battle);
+}
+
+EncodeResult EncodeDialogue(const std::wstring& text, const CharTable& table, const CharLookup& lookup,
+                            uint32_t maxBytes)
+{
+    return Encode(text, table, &lookup, maxBytes, Family::Dialogue);
+}
+
+EncodeResult EncodeBattle(const std::wstring& text, const CharTable& table, const CharLookup& lookup,
+                          uint32_t maxBytes)
+{
+    return Encode(text, table, &lookup, maxBytes, Family::Battle);
 }
 
 std::wstring DefaultInsertion(const CharTable& table, int index, TextStyle style)

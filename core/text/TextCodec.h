@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "text/CharLookup.h"
 #include "text/CharTable.h"
 
 namespace quorvex {
@@ -98,6 +99,12 @@ inline uint32_t MakeEncodeError(uint32_t pos)
 
 EncodeResult EncodeDialogue(const std::wstring& text, const CharTable& table, uint32_t maxBytes = kEncodeMaxBytes);
 EncodeResult EncodeBattle(const std::wstring& text, const CharTable& table, uint32_t maxBytes = kEncodeMaxBytes);
+// The same with the table's character lookup made beforehand (it must have
+// been made from this table): for many texts encoded with one table.
+EncodeResult EncodeDialogue(const std::wstring& text, const CharTable& table, const CharLookup& lookup,
+                            uint32_t maxBytes = kEncodeMaxBytes);
+EncodeResult EncodeBattle(const std::wstring& text, const CharTable& table, const CharLookup& lookup,
+                          uint32_t maxBytes = kEncodeMaxBytes);
 
 // The caption editor: the text typed when the user presses the key of entry
 // `index` (bank * 256 + code) in a text of the given style.

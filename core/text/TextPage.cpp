@@ -4,10 +4,14 @@
 #include <cstdarg>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "rom/RomData.h"
+#include "rom/RomFlags.h"
+#include "text/DialogEditor.h"
 #include "text/DteTable.h"
+#include "text/TextBlockEdit.h"
 #include "text/TextTables.h"
 
 namespace quorvex {
@@ -180,7 +184,7 @@ TextPageConfig TownDialogPageConfig(RomData& rd)
     c.maxStrings = TownDialogueMaxStrings(rd);
     const uint32_t flags = rd.romFlags;
     if (HasThirdPage(flags))
-        c.layoutFits = [flags](const CFF6DynTextObj& b) { return TownDialogueFits(b, flags); };
+        c.layoutFits = [flags](const PackedTextLayout& packed) { return TownDialogueFits(packed, flags); };
     c.layout = {8, 8, 0, 32, 4, 0, kStyleDialogue};
     return c;
 }
@@ -262,6 +266,15 @@ bool PageConfigByName(const std::string& name, RomData& rd, TextPageConfig& out)
     else
         return false;
     return true;
+}
+
+std::string PageRefusalByName(const std::string& name, const RomData& rd)
+{
+    if (name == "dialog" || name == "dte" || name == "locnames")
+        return DialogEditorRefusal(rd);
+    if (name == "btl-small" || name == "btl-big")
+        return MonsterQuoteRefusal(rd, name == "btl-big");
+    return "";
 }
 
 CTextPageLogic::CTextPageLogic(RomData& rd, TextPageConfig config)
@@ -398,7 +411,8 @@ int CTextPageLogic::MaxStrings() const
 CTextPageLogic::Encoded CTextPageLogic::Encode(const std::wstring& text) const
 {
     const EncodeResult r =
-        DialogueCodec() ? EncodeDialogue(text, m_table, kEncodeMaxBytes) : EncodeBattle(text, m_table, kEncodeMaxBytes);
+        DialogueCodec() ? EncodeDialogue(text, m_table, m_lookup, kEncodeMaxBytes)
+                        : EncodeBattle(text, m_table, m_lookup, kEncodeMaxBytes);
     Encoded e{r.bytes, r.result};
     if (r.IsError() || r.result > kEncodeMaxBytes)
         return e;
@@ -412,17 +426,10 @@ CTextPageLogic::Encoded CTextPageLogic::Encode(const std::wstring& text) const
 
 bool CTextPageLogic::StoreBlockString(int i, const std::vector<uint8_t>& bytes)
 {
-    CFF6DynTextObj& b = *m_cfg.block;
-    const int oldLen = std::max(b.StringLength(i), 0);
-    if (b.FreeBytes() + oldLen - static_cast<int>(bytes.size()) < 0)
+    TextBlockEdit edit(*m_cfg.block, m_cfg.layoutFits);
+    if (!edit.Replace(i, bytes))
         return false;
-    const std::vector<uint8_t> old = b.GetString(i);
-    if (b.ReplaceString(i, bytes) != 0)
-        return false;
-    if (m_cfg.layoutFits && !m_cfg.layoutFits(b)) {
-        b.ReplaceString(i, old); // it was there a moment ago: it fits again
-        return false;
-    }
+    edit.Commit();
     return true;
 }
 
@@ -506,7 +513,7 @@ PageMessage CTextPageLogic::AddCaption()
         return {MsgKind::Error, pagetext::kMaxCaptions};
     if (r == -2)
         return {MsgKind::Error, pagetext::kNoBytesLeft};
-    if (m_cfg.layoutFits && !m_cfg.layoutFits(b)) {
+    if (m_cfg.layoutFits && !m_cfg.layoutFits(PackedTextLayout(b))) {
         // Take the new slot back: the layout has no room for it.
         std::vector<uint8_t> data, pointers;
         CFF6DynTextObj copy;
@@ -522,33 +529,36 @@ void CTextPageLogic::DeleteAll(const PageProgressFn& progress)
 {
     if (m_cfg.fixed)
         return;
+    TextBlockEdit edit(*m_cfg.block);
     const int n = StringCount();
     for (int i = 0; i < n; ++i) {
-        m_cfg.block->ReplaceString(i, nullptr, 0);
+        edit.Replace(i, {});
         if (progress)
             progress(i + 1, n);
     }
+    edit.Commit();
 }
 
 int CTextPageLogic::OptimizeAll(const PageProgressFn& progress)
 {
     if (!ShowOptimize())
         return 0;
-    CFF6DynTextObj& b = *m_cfg.block;
+    TextBlockEdit edit(*m_cfg.block, m_cfg.layoutFits);
     const int n = StringCount();
     int stored = 0;
     for (int i = 0; i < n; ++i) {
-        const std::vector<uint8_t> old = b.GetString(i);
+        const std::vector<uint8_t>& old = edit.String(i);
         const std::vector<uint8_t> plain = ExpandDialogue(old, m_rd.text.dte, &m_rd.text.multiTile, m_rd.romType);
-        const std::vector<uint8_t> packed = CompressDialogue(plain, m_rd.text.dte, m_rd.romType);
+        std::vector<uint8_t> packed = CompressDialogue(plain, m_rd.text.dte, m_rd.romType);
         if (progress)
             progress(i + 1, n);
         if (packed == old)
             continue;
-        if (!StoreBlockString(i, packed))
+        if (!edit.Replace(i, std::move(packed)))
             break;
         ++stored;
     }
+    edit.Commit();
     return stored;
 }
 
@@ -616,6 +626,8 @@ PageMessage CTextPageLogic::ImportText(const std::string& text, const PageProgre
     std::wstring acc;
     int nextString = 0;
     bool checked = false;
+    // The captions go into the block in one run, packed once at the end.
+    std::optional<TextBlockEdit> edit;
 
     // Stores one caption or line; false ends the import.
     auto store = [&](int i, std::wstring body, bool captionedForm) -> bool {
@@ -643,13 +655,15 @@ PageMessage CTextPageLogic::ImportText(const std::string& text, const PageProgre
                 return false;
             }
         }
-        const std::vector<uint8_t> before = m_cfg.block->GetString(i);
-        if (!StoreBlockString(i, e.bytes)) {
+        if (!edit)
+            edit.emplace(*m_cfg.block, m_cfg.layoutFits);
+        const bool same = i < edit->Count() && edit->String(i) == e.bytes;
+        if (!edit->Replace(i, e.bytes)) {
             messages += captionedForm ? Format("Not enough bytes to import Caption #%d and beyond\n", i)
                                       : Format("Not enough bytes to import string #%d and beyond\n", i);
             return false;
         }
-        if (before != e.bytes)
+        if (!same)
             m_importChanged = true;
         return true;
     };
@@ -697,7 +711,7 @@ PageMessage CTextPageLogic::ImportText(const std::string& text, const PageProgre
                 }
                 anyCaption = true;
                 if (n >= count) {
-                    messages += Format("Importing caption %d or above is not supported", count);
+                    messages += Format("Importing caption %d or above is not supported\n", count);
                     ended = true;
                     caption = -1;
                     break;
@@ -716,7 +730,7 @@ PageMessage CTextPageLogic::ImportText(const std::string& text, const PageProgre
             TrimLineBreaks(body);
             if (nextString >= count) {
                 if (!body.empty()) {
-                    messages += Format("Importing caption %d or above is not supported", count);
+                    messages += Format("Importing caption %d or above is not supported\n", count);
                     ended = true;
                 }
                 continue;
@@ -730,6 +744,8 @@ PageMessage CTextPageLogic::ImportText(const std::string& text, const PageProgre
     }
     if (!ended && caption >= 0)
         store(caption, acc, true);
+    if (edit)
+        edit->Commit();
 
     if (!sectionFound)
         return {MsgKind::Error,

@@ -12,6 +12,7 @@
 
 #include "text/CharTable.h"
 #include "text/DynTextObj.h"
+#include "text/PackedTextLayout.h"
 #include "text/TextCodec.h"
 
 namespace quorvex {
@@ -54,8 +55,8 @@ struct TextPageConfig {
     // Most strings the block may hold (0: its slot count).
     int32_t maxStrings = 0;
     // An extra rule the block must keep after every change (the third-page
-    // layout of town dialogue); empty: none.
-    std::function<bool(const CFF6DynTextObj&)> layoutFits;
+    // layout of town dialogue), checked on the block as packed; empty: none.
+    std::function<bool(const PackedTextLayout&)> layoutFits;
 };
 
 // The dialogue editor's three pages and the monster editor's two
@@ -68,6 +69,10 @@ TextPageConfig BattleSmallPageConfig(RomData& rd);
 // The page for a cli/script name: "dialog", "dte", "locnames", "btl-big",
 // "btl-small". False for any other name.
 bool PageConfigByName(const std::string& name, RomData& rd, TextPageConfig& out);
+// Why the editor that owns the named page refuses to edit it on this image
+// (an unknown dialogue routine, battle messages whose pointers were edited
+// by hand); empty when it may be edited.
+std::string PageRefusalByName(const std::string& name, const RomData& rd);
 
 enum class MsgKind { None, Error, Information, Warning };
 struct PageMessage {
@@ -126,7 +131,11 @@ public:
     RomData& Rom() { return m_rd; }
     // The page's own character table (the keyboard mapping changes it).
     const CharTable& Table() const { return m_table; }
-    void SetTable(const CharTable& table) { m_table = table; }
+    void SetTable(const CharTable& table)
+    {
+        m_table = table;
+        m_lookup = CharLookup(m_table);
+    }
     TextStyle Style() const;
     bool DialogueCodec() const;
     // Entries of the table the keyboard mapping shows (128 or 256 for
@@ -192,6 +201,7 @@ private:
     RomData& m_rd;
     TextPageConfig m_cfg;
     CharTable m_table;
+    CharLookup m_lookup{m_table}; // the encoder's character search, made for m_table
     PageAskFn m_ask;
     bool m_importChanged = false;
 };

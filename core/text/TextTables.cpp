@@ -287,11 +287,30 @@ ThirdPageLayout LayOutThirdPage(const CFF6DynTextObj& dlg)
     return lay;
 }
 
+ThirdPageLayout LayOutThirdPage(const PackedTextLayout& packed)
+{
+    // Packed, slot i ends at the offset of slot i + 1: the first that ends
+    // past the two pages starts the third, and the rest follow it there.
+    ThirdPageLayout lay;
+    lay.firstSlot = packed.FirstSlotEndingPast(kTownDlgSize);
+    const uint64_t used = packed.Total() - packed.Offset(lay.firstSlot);
+    lay.fits = used <= kThirdPageSize;
+    lay.usedBytes = static_cast<uint32_t>(std::min<uint64_t>(used, kThirdPageSize));
+    return lay;
+}
+
 bool TownDialogueFits(const CFF6DynTextObj& dlg, uint32_t romFlags)
 {
     if (!HasThirdPage(romFlags))
         return true;
     return dlg.Count() <= kTownDlgSlots - 2 && LayOutThirdPage(dlg).fits;
+}
+
+bool TownDialogueFits(const PackedTextLayout& packed, uint32_t romFlags)
+{
+    if (!HasThirdPage(romFlags))
+        return true;
+    return packed.Count() <= kTownDlgSlots - 2 && LayOutThirdPage(packed).fits;
 }
 
 int TownDialogueMaxStrings(const RomData& rd)

@@ -8,6 +8,7 @@
 #include "rom/RawTable.h"
 #include "text/DteTable.h"
 #include "text/DynTextObj.h"
+#include "text/PackedTextLayout.h"
 
 namespace quorvex {
 
@@ -93,12 +94,16 @@ struct ThirdPageLayout {
     bool fits = true;
 };
 ThirdPageLayout LayOutThirdPage(const CFF6DynTextObj& dlg);
+// The same for the block as it would be packed (which it is after any
+// edit), in time logarithmic in the number of strings.
+ThirdPageLayout LayOutThirdPage(const PackedTextLayout& packed);
 
 // True when the town dialogue can be written as it is: always for the
 // game's own routine (the block's size is its limit), and for the third
 // page when the strings fit both pages and leave the slot that ends the
 // list on reopening.
 bool TownDialogueFits(const CFF6DynTextObj& dlg, uint32_t romFlags);
+bool TownDialogueFits(const PackedTextLayout& packed, uint32_t romFlags);
 // Most strings the town dialogue may hold so that a reopened image counts
 // them all.
 int TownDialogueMaxStrings(const RomData& rd);

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <cstring>
 
 #include "AudioEditorDia.h"
 #include "AudioPlayer.h"
@@ -157,6 +158,7 @@ private slots:
 
         // SPC dump with two entries and one 0xFFFF entry.
         std::vector<uint8_t> spc(kSpcMinSize, 0xFF);
+        std::memcpy(spc.data(), kSpcMagic, kSpcMagicSize);
         spc[kSpcHeaderSize + kSpcRamSize + 0x5D] = 0x08;
         const uint8_t dir[12] = {0x00, 0x20, 0x24, 0x20, 0xFF, 0xFF, 0, 0, 0x00, 0x30, 0x00, 0x30};
         std::copy(dir, dir + 12, spc.begin() + kSpcHeaderSize + 0x800);

@@ -471,7 +471,8 @@ private slots:
         for (QAction* a : frame->FileMenu()->actions())
             if (!a->isSeparator() && a->isVisible())
                 items << a->text();
-        QCOMPARE(items, QStringList({"&Open...", "&Save", "E&xit"}));
+        QCOMPARE(items, QStringList({"&Open...", "&Save", "Create Patch...", "Apply Patch...", "Restore Points...",
+                                     "E&xit"}));
         QCOMPARE(frame->OpenAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
         QCOMPARE(frame->SaveAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
         QCOMPARE(CMainFrame::OpenFilters(), QStringList({"ROM SNES Images (*.smc)", "All Files (*.*)"}));

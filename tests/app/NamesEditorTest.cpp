@@ -16,7 +16,7 @@ class NamesEditorTest : public QObject {
 
 private:
     CQuorvexDoc m_doc;
-    std::vector<uint8_t> Font() const { return m_doc.Rom().gfx.smallFont.bytes; }
+    std::vector<uint8_t> Font() const { return m_doc.Rom().gfx.bitmaps.smallFont; }
 
     void Shot(QWidget& w, const QString& name)
     {

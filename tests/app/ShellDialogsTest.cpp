@@ -53,10 +53,7 @@ private:
 
     QString Image(const QString& variant, const QString& name)
     {
-        const QString path = m_files.filePath(name);
-        if (!quorvex::synth::WriteSyntheticImage(ToCorePath(path), VariantOptions(variant)))
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
+        return WriteImageFile(m_files.filePath(name), VariantOptions(variant));
     }
 
 private slots:

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <filesystem>
 
 #include "TestSupport.h"
 #include "audio/AudioTables.h"
@@ -11,6 +13,7 @@
 #include "rom/Document.h"
 
 using namespace quorvex;
+using quorvex::test::kNothingSaved;
 using quorvex::test::ReadFileBytes;
 using quorvex::test::RunProgram;
 using quorvex::test::TempDir;
@@ -78,13 +81,27 @@ TEST(CliAudio, ConversionErrorsPrintTheProgramsMessages)
     r = RunProgram(kCli, {"wav2brr", dir.File("big.wav"), dir.File("o.brr")});
     EXPECT_EQ(r.err, "WAV file too big\n");
 
+    // BRR data that cannot be decoded says why, and writes nothing.
     WriteFileBytes(dir.File("noend.brr"), std::vector<uint8_t>(90, 0));
     r = RunProgram(kCli, {"brr2wav", dir.File("noend.brr"), dir.File("o.wav")});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, "Clip size is too big and cannot be played back\n");
+    EXPECT_EQ(r.err, "BRR data has no block with the end flag!!\n");
+    std::vector<uint8_t> ragged = Brr(2);
+    ragged.resize(20, 0x31);
+    WriteFileBytes(dir.File("ragged.brr"), ragged);
+    r = RunProgram(kCli, {"brr2wav", dir.File("ragged.brr"), dir.File("o.wav")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "BRR data must be a whole number of 9-byte blocks!!\n");
     WriteFileBytes(dir.File("e0.brr"), {0xE1, 0, 0, 0, 0, 0, 0, 0, 0});
     r = RunProgram(kCli, {"brr2wav", dir.File("e0.brr"), dir.File("o.wav")});
     EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("shift above 13"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.File("o.wav")));
+    // Whole, ended, but longer than a clip may be: the fixed message.
+    WriteFileBytes(dir.File("long.brr"), Brr(31249));
+    r = RunProgram(kCli, {"brr2wav", dir.File("long.brr"), dir.File("o.wav")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "Clip size is too big and cannot be played back\n");
     r = RunProgram(kCli, {"brr2wav", dir.File("e0.brr"), dir.File("o.wav"), "--pitch", "1", "--rate", "2"});
     EXPECT_EQ(r.exitCode, 2);
     r = RunProgram(kCli, {"brr2wav", dir.File("e0.brr"), dir.File("o.wav"), "--rate", "0"});
@@ -122,6 +139,7 @@ TEST(CliAudio, SamplesListExportAndReplace)
     ASSERT_EQ(r.exitCode, 0) << r.err;
 
     std::vector<uint8_t> spc(kSpcMinSize, 0xFF);
+    std::memcpy(spc.data(), kSpcMagic, kSpcMagicSize);
     spc[kSpcHeaderSize + kSpcRamSize + 0x5D] = 0x02; // directory at 0x0200
     for (size_t i = 0; i < 8; ++i)
         spc[kSpcHeaderSize + 0x200 + i] = std::vector<uint8_t>{0x00, 0x30, 0x00, 0x30, 0x00, 0x40, 0x00, 0x40}[i];
@@ -159,12 +177,12 @@ TEST(CliAudio, SamplesListExportAndReplace)
     WriteFileBytes(dir.File("huge.brr"), Brr(static_cast<int>((static_cast<size_t>(freeBytes) + u.samples[6].size()) / 9 + 1)));
     r = RunProgram(kCli, {"sample", "replace", image, "6", dir.File("huge.brr")});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, "Not enough bytes available!!\n");
+    EXPECT_EQ(r.err, "Not enough bytes available!!\n" + kNothingSaved);
     std::vector<uint8_t> noEnd(90, 0);
     WriteFileBytes(dir.File("noend.brr"), noEnd);
     r = RunProgram(kCli, {"sample", "replace", image, "6", dir.File("noend.brr")});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, std::string(kMsgNoSampleData) + "\n");
+    EXPECT_EQ(r.err, std::string(kMsgNoSampleData) + "\n" + kNothingSaved);
     EXPECT_EQ(ReadFileBytes(image), before);
 }
 
@@ -209,4 +227,69 @@ TEST(CliAudio, ScanFindsSamplesInAFile)
     r = RunProgram(kCli, {"spc", dir.File("short.spc")});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, std::string(kMsgNotSpc) + "\n");
+}
+
+// Files that are not what they claim: each refused with what is wrong,
+// and a refused replacement leaves the image byte for byte as it was.
+TEST(CliAudio, HostileSourcesAreRefusedAndTheImageStaysUntouched)
+{
+    TempDir dir;
+    const std::string image = test::WriteImage(dir);
+    const auto before = ReadFileBytes(image);
+
+    // 100,000 random bytes named as an SPC dump.
+    std::vector<uint8_t> junk(100000);
+    uint32_t x = 12345;
+    for (auto& b : junk) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        b = static_cast<uint8_t>(x);
+    }
+    WriteFileBytes(dir.File("junk.spc"), junk);
+    // A refused replacement names its reason and says the image was left alone.
+    const std::string unchanged = "Nothing was saved: the image file is unchanged.\n";
+    auto r = RunProgram(kCli, {"sample", "replace", image, "5", dir.File("junk.spc") + ":0"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "Not a valid SPC file!!\n" + unchanged);
+    r = RunProgram(kCli, {"spc", dir.File("junk.spc")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "Not a valid SPC file!!\n");
+    EXPECT_EQ(ReadFileBytes(image), before);
+
+    // WAV files without samples, without channels, with 24-bit samples.
+    WriteFileBytes(dir.File("empty.wav"), MakeWavImage16({}, 22050));
+    r = RunProgram(kCli, {"wav2brr", dir.File("empty.wav"), dir.File("o.brr")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "WAV file holds no samples\n");
+    r = RunProgram(kCli, {"sample", "replace", image, "5", dir.File("empty.wav")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "WAV file holds no samples\n" + unchanged);
+    WriteFileBytes(dir.File("few.wav"), MakeWavImage16(Tone(10), 22050));
+    r = RunProgram(kCli, {"wav2brr", dir.File("few.wav"), dir.File("o.brr")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "WAV file holds fewer than 16 samples, too few for one BRR block\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("o.brr")));
+    auto mute = MakeWavImage16(Tone(64), 22050);
+    mute[22] = 0;
+    WriteFileBytes(dir.File("mute.wav"), mute);
+    r = RunProgram(kCli, {"wav2brr", dir.File("mute.wav"), dir.File("o.brr")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.find("Too many channels"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("no channels"), std::string::npos) << r.err;
+    WriteFileBytes(dir.File("deep.wav"), MakeWavImage(1, 24, 22050, std::vector<uint8_t>(300, 0x11)));
+    r = RunProgram(kCli, {"sample", "replace", image, "5", dir.File("deep.wav")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "WAV samples must be 8-bit or 16-bit\n" + unchanged);
+    EXPECT_EQ(ReadFileBytes(image), before);
+
+    // A device is not an image of the game (nor a directory).
+    r = RunProgram(kCli, {"samples", "/dev/null"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.find("Is a directory"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("not a regular file"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("not an image of this game"), std::string::npos) << r.err;
+    r = RunProgram(kCli, {"samples", dir.Path()});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("Is a directory"), std::string::npos) << r.err;
 }

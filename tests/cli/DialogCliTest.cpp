@@ -6,6 +6,7 @@
 #include "text/TextTables.h"
 
 using namespace quorvex;
+using quorvex::test::kNothingSaved;
 using quorvex::test::ReadFileBytes;
 using quorvex::test::ReadFileText;
 using quorvex::test::RunProgram;
@@ -42,27 +43,38 @@ TEST(CliDialog, ExportImportEveryPageKeepsTheImage)
     EXPECT_EQ(ReadFileBytes(image), before);
 }
 
-TEST(CliDialog, ImportAppliesAndReportsErrors)
+TEST(CliDialog, ImportAppliesAllOrNothingAndReportsErrors)
 {
     TempDir dir;
     const std::string image = test::WriteImage(dir);
+    const auto before = ReadFileBytes(image);
     const std::string script = dir.File("s.txt");
+    // Caption #3 would go in, #4 cannot: the image keeps both as they were.
     WriteFileText(script, "[File version: 1.00]\n[Section: Town Dialog]\n[caption #3]\nHello <A2>!\n"
                           "[caption #4]\nBad \xc3\xa9\n");
     const auto r = RunProgram(kCli, {"import", "dialog", image, script});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, " Caption #4 has an error at char 4\n");
-    CQuorvexDoc doc;
-    ASSERT_TRUE(doc.OnOpenDocument(image).ok);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, " Caption #4 has an error at char 4\n" + kNothingSaved);
+    EXPECT_EQ(ReadFileBytes(image), before);
+
+    // Without the faulty caption the import is applied and saved.
+    WriteFileText(script, "[File version: 1.00]\n[Section: Town Dialog]\n[caption #3]\nHello <A2>!\n");
+    const auto ok = RunProgram(kCli, {"import", "dialog", image, script});
+    EXPECT_EQ(ok.exitCode, 0) << ok.err;
+    EXPECT_EQ(ok.out, "Script imported without errors.\n");
     const auto out = RunProgram(kCli, {"export", "dialog", image, "-o", dir.File("d.txt")});
     ASSERT_EQ(out.exitCode, 0);
     EXPECT_NE(ReadFileText(dir.File("d.txt")).find("[caption #3]\nHello <A2>!\n\n[caption #4]\n"), std::string::npos);
 
+    const auto saved = ReadFileBytes(image);
     WriteFileText(script, "[File version: 2.00]\n[Section: Town Dialog]\n[caption #3]\nx\n");
     const auto v = RunProgram(kCli, {"import", "dialog", image, script});
     EXPECT_EQ(v.exitCode, 1);
-    EXPECT_EQ(v.err, "This version of Quorvex only supports scripts at version 1 or below\n");
-    EXPECT_EQ(RunProgram(kCli, {"import", "dialog", image, dir.File("none.txt")}).err, "Can't open import file!!\n");
+    EXPECT_EQ(v.err, "This version of Quorvex only supports scripts at version 1 or below\n" + kNothingSaved);
+    EXPECT_EQ(RunProgram(kCli, {"import", "dialog", image, dir.File("none.txt")}).err,
+              "Can't open import file!!\n" + kNothingSaved);
+    EXPECT_EQ(ReadFileBytes(image), saved);
     EXPECT_EQ(RunProgram(kCli, {"import", "dialog", image}).exitCode, 2);
 }
 

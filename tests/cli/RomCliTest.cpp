@@ -7,6 +7,7 @@
 #include "rom/PatchDetect.h"
 
 using namespace quorvex;
+using quorvex::test::kNothingSaved;
 using quorvex::test::RunProgram;
 using quorvex::test::TempDir;
 
@@ -40,10 +41,10 @@ TEST(CliRom, InfoWorksOnReadOnlyImagesAndSaveRefusesThem)
     EXPECT_NE(info.out.find("FF3us, Version: 1.0"), std::string::npos);
     const auto save = RunProgram(kCli, {"save", path});
     EXPECT_NE(save.exitCode, 0);
-    EXPECT_EQ(save.err, "The file has the read-only attribute, Quorvex can't work with it\n");
+    EXPECT_EQ(save.err, "The file has the read-only attribute, Quorvex can't work with it\n" + kNothingSaved);
     const auto expand = RunProgram(kCli, {"expand", path, "28"});
     EXPECT_NE(expand.exitCode, 0);
-    EXPECT_EQ(expand.err, "The file has the read-only attribute, Quorvex can't work with it\n");
+    EXPECT_EQ(expand.err, "The file has the read-only attribute, Quorvex can't work with it\n" + kNothingSaved);
 }
 
 TEST(CliRom, SaveKeepsAnUneditedImageByteIdentical)

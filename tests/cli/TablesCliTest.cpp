@@ -8,6 +8,7 @@
 #include "rom/Document.h"
 
 using namespace quorvex;
+using quorvex::test::kNothingSaved;
 using quorvex::test::ReadFileBytes;
 using quorvex::test::ReadFileText;
 using quorvex::test::RunProgram;
@@ -69,14 +70,15 @@ TEST(CliTables, RefusedInputLeavesTheFileByteIdentical)
     WriteFileText(dir.File("broken.json"), "{\"format\":");
     const Row rows[] = {
         {{"set", image, "morph_packs", "1", "items[0]=3", "items[1]=-4"}, 1,
-         "morph_packs[1].items[1]: -4 is below 0\nNothing was changed.\n"},
-        {{"set", image, "no_table", "1", "a=1"}, 1, "no_table: no such table\n"},
+         "morph_packs[1].items[1]: -4 is below 0\n" + kNothingSaved},
+        {{"set", image, "no_table", "1", "a=1"}, 1, "no_table: no such table\n" + kNothingSaved},
         {{"set", image, "morph_packs", "1"}, 2, ""},
         {{"get", image, "morph_packs", "99"}, 1, "morph_packs[99]: index is out of range (0-31)\n"},
         {{"json", "import", image, dir.File("bad.json")}, 1,
-         "tables.morph_packs[1].items: 256 is above 255\nNothing was changed.\n"},
+         "tables.morph_packs[1].items: 256 is above 255\n" + kNothingSaved},
         {{"json", "import", image, dir.File("broken.json")}, 1, ""},
-        {{"json", "import", image, dir.File("missing.json")}, 1, dir.File("missing.json") + ": Can't open file!!\n"},
+        {{"json", "import", image, dir.File("missing.json")}, 1,
+         dir.File("missing.json") + ": Can't open file!!\n" + kNothingSaved},
     };
     for (const Row& r : rows) {
         const auto result = RunProgram(kCli, r.args);
@@ -108,8 +110,8 @@ TEST(CliTables, JsonExportImportRoundTripAndReadOnlyRefusal)
     ::chmod(image.c_str(), 0444);
     const auto ro = RunProgram(kCli, {"json", "import", image, dir.File("all.json")});
     EXPECT_EQ(ro.exitCode, 1);
-    EXPECT_EQ(ro.err, std::string(kReadOnlyMessage) + "\n");
+    EXPECT_EQ(ro.err, std::string(kReadOnlyMessage) + "\n" + kNothingSaved);
     const auto roSet = RunProgram(kCli, {"set", image, "morph_packs", "0", "items[0]=1"});
-    EXPECT_EQ(roSet.err, std::string(kReadOnlyMessage) + "\n");
+    EXPECT_EQ(roSet.err, std::string(kReadOnlyMessage) + "\n" + kNothingSaved);
     EXPECT_EQ(RunProgram(kCli, {"get", image, "morph_packs", "0"}).exitCode, 0);
 }

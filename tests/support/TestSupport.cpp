@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -27,6 +28,15 @@ TempDir::~TempDir()
     // Read-only files inside must be removable too.
     std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
     std::filesystem::remove_all(m_path, ec);
+}
+
+std::vector<uint8_t> RandomBytes(size_t n, uint32_t seed)
+{
+    std::mt19937 rng(seed);
+    std::vector<uint8_t> bytes(n);
+    for (auto& b : bytes)
+        b = static_cast<uint8_t>(rng());
+    return bytes;
 }
 
 std::vector<uint8_t> ReadFileBytes(const std::string& path)

@@ -24,6 +24,9 @@ private:
     std::string m_path;
 };
 
+// n bytes of a fixed pseudo-random sequence chosen by `seed`.
+std::vector<uint8_t> RandomBytes(size_t n, uint32_t seed);
+
 std::vector<uint8_t> ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 std::string ReadFileText(const std::string& path);
@@ -37,6 +40,10 @@ synth::SynthOptions Variant(const std::string& name);
 
 // The image named by QUORVEX_TEST_IMAGE, or an empty string.
 std::string RealImagePath();
+
+// The line quorvex-cli ends its messages with when a verb that changes an
+// image failed and left it byte-identical.
+inline const std::string kNothingSaved = "Nothing was saved: the image file is unchanged.\n";
 
 // Result of running a program: exit code and both output streams.
 struct RunResult {

@@ -38,6 +38,17 @@ inline std::vector<int16_t> Noise(size_t n, uint32_t seed, int amp = 32767)
     return v;
 }
 
+// Samples as little-endian 16-bit bytes, as a WAV file holds them.
+inline std::vector<uint8_t> Bytes16(const std::vector<int16_t>& s)
+{
+    std::vector<uint8_t> b;
+    for (int16_t v : s) {
+        b.push_back(static_cast<uint8_t>(static_cast<uint16_t>(v)));
+        b.push_back(static_cast<uint8_t>(static_cast<uint16_t>(v) >> 8));
+    }
+    return b;
+}
+
 // Encodes 16-bit mono samples through the WAV converter.
 inline std::vector<uint8_t> EncodeSamples(const std::vector<int16_t>& pcm)
 {

@@ -103,16 +103,18 @@ TEST(BrrDecode, FiltersClampAndWrapLikeTheChip)
     for (int16_t v : WavSamples(wav))
         EXPECT_EQ(v & 1, 0);
 
-    // Shift 13, nibble 7: 0x7000 at half scale leaves 15 bits and wraps
-    // negative; filter 3 then drives the history up, clamped and wrapped.
-    const auto hot = Join({Block(0xD0, 0x77), Block(0xDC, 0x77), Block(0xD8, 0x88), Block(0xD4, 0x88), Block(0x01)});
+    // Shift 12, nibble 7: 0x3800 at half scale; filter 3 then drives the
+    // history past 15 bits, clamped and wrapped, and back down.
+    const auto hot = Join({Block(0xC0, 0x77), Block(0xCC, 0x77), Block(0xC8, 0x88), Block(0xC4, 0x88), Block(0x01)});
     ASSERT_EQ(DecodeBrrToWav(hot.data(), hot.size(), 4096, wav), 44 + 5 * 32);
     auto s = WavSamples(wav);
-    EXPECT_EQ(s[0], -8192);
-    EXPECT_EQ(s[16], -16256);
-    EXPECT_EQ(s[17], -30746);
-    EXPECT_EQ(s[31], -2);
-    EXPECT_EQ(s[63], 0);
+    EXPECT_EQ(s[0], 28672);
+    EXPECT_EQ(s[16], -8640);
+    EXPECT_EQ(s[17], -10150);
+    EXPECT_EQ(s[31], -13226);
+    EXPECT_EQ(s[32], 26464);
+    EXPECT_EQ(s[48], -15120);
+    EXPECT_EQ(s[63], 17586);
     // Filter 3 on a rising history (shift 9) climbs until it wraps.
     const auto climb = Join({Block(0x90, 0x77), Block(0x9C, 0x77), Block(0x01)});
     ASSERT_EQ(DecodeBrrToWav(climb.data(), climb.size(), 4096, wav), 44 + 3 * 32);
@@ -122,6 +124,25 @@ TEST(BrrDecode, FiltersClampAndWrapLikeTheChip)
     EXPECT_EQ(s[16], 7112);
     EXPECT_EQ(s[17], 13450);
     EXPECT_EQ(s[31], -22698);
+}
+
+// The sound chip scales no nibble by shift 13 (nor 14 or 15): a nibble
+// that is not negative gives 0 and a negative one -2048 (half scale), to
+// which the filter's prediction is added as usual.
+TEST(BrrDecode, ShiftThirteenKeepsOnlyTheNibblesSign)
+{
+    // Nibbles 7 0 8 F 0 0 F F 1 8 8 1 7 F F 8, then filter 1 over zeros.
+    const std::vector<uint8_t> brr = {0xD0, 0x70, 0x8F, 0x00, 0xFF, 0x18, 0x81, 0x7F, 0xF8,
+                                      0xD5, 0, 0, 0, 0, 0, 0, 0, 0};
+    std::vector<uint8_t> wav;
+    ASSERT_EQ(DecodeBrrToWav(brr.data(), brr.size(), 4096, wav), 44 + 2 * 32);
+    const std::vector<int16_t> expect = {0,     0,     -4096, -4096, 0,     0,     -4096, -4096, 0,     -4096, -4096,
+                                         0,     0,     -4096, -4096, -4096, -3840, -3600, -3376, -3166, -2970, -2786,
+                                         -2612, -2450, -2298, -2156, -2022, -1896, -1778, -1668, -1564, -1468};
+    EXPECT_EQ(WavSamples(wav), expect);
+    // Shifts 14 and 15 stay refused.
+    for (uint8_t header : {0xE1, 0xF1})
+        EXPECT_EQ(DecodeBrrToWav(Block(header, 0x77).data(), 9, 4096, wav), -2) << int(header);
 }
 
 TEST(BrrDecode, RatesAndPitches)
@@ -174,4 +195,29 @@ TEST(BrrDecode, OutputIsLimitedToAMillionBytes)
     brr.insert(brr.end(), {0x01, 0, 0, 0, 0, 0, 0, 0, 0});
     EXPECT_EQ(DecodeBrrToWav(brr.data(), brr.size(), 4096, wav), -1);
     EXPECT_TRUE(wav.empty());
+}
+
+// A BRR file decoded whole (brr2wav) says what is wrong with it before it
+// is decoded.
+TEST(BrrFile, WholeBlocksEndFlagAndShiftAreCheckedInThatOrder)
+{
+    const auto two = Join({Block(0xB0), Block(0xC1)});
+    EXPECT_EQ(CheckBrrFile(two.data(), two.size()), 0);
+    EXPECT_EQ(CheckBrrFile(two.data(), 17), kBrrNotWholeBlocks);
+    auto trailing = two;
+    trailing.push_back(0);
+    EXPECT_EQ(CheckBrrFile(trailing.data(), trailing.size()), kBrrNotWholeBlocks);
+    const auto noEnd = Join({Block(0xB0), Block(0xC0), Block(0x02)});
+    EXPECT_EQ(CheckBrrFile(noEnd.data(), noEnd.size()), kBrrNoEndFlag);
+    EXPECT_EQ(CheckBrrFile(nullptr, 0), kBrrNoEndFlag);
+    const auto shift14 = Join({Block(0xB0), Block(0xE0), Block(0x01)});
+    EXPECT_EQ(CheckBrrFile(shift14.data(), shift14.size()), kBrrBadShift);
+    // A bad shift after the end flag is never played.
+    const auto after = Join({Block(0x01), Block(0xF0)});
+    EXPECT_EQ(CheckBrrFile(after.data(), after.size()), 0);
+
+    EXPECT_STREQ(BrrErrorMessage(kBrrNotWholeBlocks), "BRR data must be a whole number of 9-byte blocks!!");
+    EXPECT_STREQ(BrrErrorMessage(kBrrNoEndFlag), "BRR data has no block with the end flag!!");
+    EXPECT_NE(std::string(BrrErrorMessage(kBrrBadShift)).find("shift above 13"), std::string::npos);
+    EXPECT_STREQ(BrrErrorMessage(0), "");
 }

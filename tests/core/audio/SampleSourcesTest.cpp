@@ -12,8 +12,12 @@ using namespace quorvex::test;
 namespace {
 
 // An SPC dump with a directory at page `dirPage` and samples placed in RAM.
+// The text every SPC dump starts with, and the version text after it.
+constexpr char kMagicText[] = "SNES-SPC700 Sound File Data v0.30";
+
 struct Spc {
     std::vector<uint8_t> file = std::vector<uint8_t>(kSpcMinSize, 0);
+    Spc() { std::memcpy(file.data(), kMagicText, sizeof kMagicText - 1); }
     uint8_t* Ram() { return file.data() + kSpcHeaderSize; }
     void SetDir(uint8_t page) { file[kSpcHeaderSize + kSpcRamSize + 0x5D] = page; }
     void Entry(uint8_t page, int e, uint16_t start, uint16_t loop)
@@ -40,7 +44,6 @@ std::vector<uint8_t> Brr(int blocks, uint8_t header = 0xB0)
 TEST(SpcSource, DirectoryFromTheDspRegister)
 {
     Spc spc;
-    std::memcpy(spc.file.data(), "SNES-SPC700 Sound File Data v0.30", 33);
     spc.SetDir(0x3C);
     // Directory entries are every one of the 128 that is not 0xFFFF.
     for (int e = 0; e < 128; ++e)
@@ -101,15 +104,55 @@ TEST(SpcSource, TruncatedFilesAreRefused)
     Spc spc;
     CandidateList list;
     list.items.resize(3);
-    for (size_t len : {size_t(0), size_t(0x100), size_t(0x10100), kSpcMinSize - 1}) {
+    for (size_t len : {size_t(27), size_t(0x100), size_t(0x10100), kSpcMinSize - 1}) {
         EXPECT_EQ(ReadSpcCandidates(spc.file.data(), len, list), kSpcTruncated) << len;
         EXPECT_TRUE(list.items.empty());
         EXPECT_EQ(list.kind, SourceKind::None);
     }
-    EXPECT_EQ(ReadSpcCandidates(nullptr, 1 << 20, list), kSpcTruncated);
+    // Too short to hold even the magic text.
+    for (size_t len : {size_t(0), size_t(1), size_t(26)})
+        EXPECT_EQ(ReadSpcCandidates(spc.file.data(), len, list), kSpcNoMagic) << len;
+    EXPECT_EQ(ReadSpcCandidates(nullptr, 1 << 20, list), kSpcNoMagic);
     // Extra bytes after the registers (the extended tags) are ignored.
     spc.file.resize(spc.file.size() + 5000, 0xEE);
     EXPECT_EQ(ReadSpcCandidates(spc.file.data(), spc.file.size(), list), 0);
+}
+
+// Only a file that starts with the dump's magic text is read as one:
+// random bytes of the right length, or a file whose text is off by one
+// character, are refused before any RAM or register is looked at.
+TEST(SpcSource, FilesWithoutTheMagicTextAreRefused)
+{
+    std::vector<uint8_t> junk(100000);
+    uint32_t r = 0x2545F491;
+    for (auto& b : junk) {
+        r = r * 1103515245 + 12345;
+        b = static_cast<uint8_t>(r >> 16);
+    }
+    CandidateList list;
+    list.items.resize(2);
+    EXPECT_EQ(ReadSpcCandidates(junk.data(), junk.size(), list), kSpcNoMagic);
+    EXPECT_TRUE(list.items.empty());
+    EXPECT_TRUE(list.source.empty());
+    EXPECT_EQ(CheckSpcFile(junk.data(), junk.size()), kSpcNoMagic);
+
+    // The same bytes behind the magic text are a dump.
+    std::memcpy(junk.data(), kMagicText, sizeof kMagicText - 1);
+    EXPECT_EQ(CheckSpcFile(junk.data(), junk.size()), 0);
+    EXPECT_EQ(ReadSpcCandidates(junk.data(), junk.size(), list), 0);
+    EXPECT_EQ(list.source.size(), kSpcRamSize);
+
+    // Any one character of the 27 changed: refused.
+    Spc spc;
+    for (size_t i = 0; i < 27; ++i) {
+        std::vector<uint8_t> f = spc.file;
+        f[i] ^= 0x20;
+        EXPECT_EQ(ReadSpcCandidates(f.data(), f.size(), list), kSpcNoMagic) << i;
+    }
+    // The version text after it is not part of the check.
+    std::vector<uint8_t> other = spc.file;
+    std::memcpy(other.data() + 27, " v0.10", 6);
+    EXPECT_EQ(ReadSpcCandidates(other.data(), other.size(), list), 0);
 }
 
 TEST(BrrSource, WholeFileIsOneCandidate)
@@ -156,10 +199,10 @@ TEST(WavSource, ConvertsOrReportsTheCode)
     const auto most = MakeWavImage16(Sine(7281 * 16, 500, 10000), 32000);
     EXPECT_EQ(ReadWavCandidate(most.data(), most.size(), list), 0);
     EXPECT_EQ(list.items[0].blocks, 7281);
-    // Fewer than 16 samples: success, but nothing to take.
+    // Fewer than 16 samples encode to nothing: refused, nothing to take.
     const auto tiny = MakeWavImage16(Sine(10, 500, 10000), 32000);
-    EXPECT_EQ(ReadWavCandidate(tiny.data(), tiny.size(), list), 0);
-    EXPECT_EQ(list.items[0].blocks, -1);
+    EXPECT_EQ(ReadWavCandidate(tiny.data(), tiny.size(), list), kWavTooShort);
+    EXPECT_TRUE(list.items.empty());
     EXPECT_TRUE(list.Bytes(0).empty());
 }
 

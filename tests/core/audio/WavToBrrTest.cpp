@@ -13,16 +13,6 @@ using namespace quorvex::test;
 
 namespace {
 
-std::vector<uint8_t> Bytes16(const std::vector<int16_t>& s)
-{
-    std::vector<uint8_t> b;
-    for (int16_t v : s) {
-        b.push_back(static_cast<uint8_t>(static_cast<uint16_t>(v)));
-        b.push_back(static_cast<uint8_t>(static_cast<uint16_t>(v) >> 8));
-    }
-    return b;
-}
-
 int Convert(const std::vector<uint8_t>& wav, std::vector<uint8_t>& out, size_t capacity = 1 << 20)
 {
     out.assign(capacity, 0xAA);
@@ -68,13 +58,13 @@ TEST(WavValidation, EachCheckInOrderGivesItsCode)
     EXPECT_EQ(with([](auto& w) { w[15] = '_'; }), kWavNotWaveFmt);
     EXPECT_EQ(with([](auto& w) { Put16(w, 16, 18); }), kWavBadFmtSize);
     EXPECT_EQ(with([](auto& w) { Put16(w, 20, 3); }), kWavNotPcm);
-    EXPECT_EQ(with([](auto& w) { Put16(w, 22, 0); }), kWavTooManyChannels);
+    EXPECT_EQ(with([](auto& w) { Put16(w, 22, 0); }), kWavNoChannels);
     EXPECT_EQ(with([](auto& w) { Put16(w, 22, 6); }), kWavTooManyChannels);
     EXPECT_EQ(with([](auto& w) { Put16(w, 32, 3); }), kWavBadAlignment); // 16-bit, alignment 3
-    EXPECT_EQ(with([](auto& w) { Put16(w, 34, 24); Put16(w, 32, 3); }), kWavBadAlignment);
+    EXPECT_EQ(with([](auto& w) { Put16(w, 34, 24); Put16(w, 32, 3); }), kWavBadSampleWidth);
     EXPECT_EQ(with([](auto& w) { Put16(w, 34, 8); Put16(w, 32, 4); }), kWavBadAlignment);
     EXPECT_EQ(with([](auto& w) { Put16(w, 34, 16); Put16(w, 32, 1); }), kWavBadAlignment);
-    EXPECT_EQ(with([](auto& w) { Put16(w, 34, 12); Put16(w, 32, 2); }), kWavBadAlignment);
+    EXPECT_EQ(with([](auto& w) { Put16(w, 34, 12); Put16(w, 32, 2); }), kWavBadSampleWidth);
     EXPECT_EQ(with([](auto& w) { w[36] = 'L'; }), kWavNoData);
 
     // The earliest failing check decides.
@@ -143,7 +133,10 @@ TEST(WavValidation, MessagesForEveryCode)
     EXPECT_STREQ(WavErrorMessage(-10), "WAV data buffer bound check error");
     EXPECT_STREQ(WavErrorMessage(-11), "WAV file too big");
     EXPECT_STREQ(WavErrorMessage(0), "");
-    EXPECT_STREQ(WavErrorMessage(-12), "");
+    EXPECT_STREQ(WavErrorMessage(-17), "");
+    // The codes past the fixed table each have a text of their own.
+    for (int code = -12; code >= -16; --code)
+        EXPECT_STRNE(WavErrorMessage(code), "") << code;
 }
 
 TEST(WavLayouts, FourReductionsToSixteenBitMono)
@@ -157,13 +150,40 @@ TEST(WavLayouts, FourReductionsToSixteenBitMono)
     EXPECT_EQ(Reduce(MakeWavImage(2, 16, 22050, Bytes16({3, 5, -3, -5, 32767, 32767, -32768, -32768, 1000, -1000}))),
               (std::vector<int16_t>{1 + 2, -1 - 2, 32766, -32768, 0}));
 
-    // 8-bit mono: centred and widened by repeating the byte.
-    EXPECT_EQ(Reduce(MakeWavImage(1, 8, 8000, {0x80, 0xFF, 0x00, 0x81, 0x7F})),
-              (std::vector<int16_t>{0, 0x7F7F, static_cast<int16_t>(0x8080), 0x0101, -1}));
+    // 8-bit mono: silence at 0x80, full scale 0xFF at 0x7F7F, 257 a step,
+    // 0x00 clamped to -0x8000.
+    EXPECT_EQ(Reduce(MakeWavImage(1, 8, 8000, {0x80, 0xFF, 0x00, 0x81, 0x7F, 0x01})),
+              (std::vector<int16_t>{0, 0x7F7F, -0x8000, 0x0101, -0x0101, -0x7F7F}));
 
-    // 8-bit stereo: (second - 128)/2 + (first - 128)/2, widened the same way.
+    // 8-bit stereo: each channel widened first, then mixed as 16-bit stereo.
     EXPECT_EQ(Reduce(MakeWavImage(2, 8, 8000, {0xFF, 0xFF, 0x00, 0x00, 0x83, 0x85, 0x00, 0xFF, 0x7D})),
-              (std::vector<int16_t>{0x7E7E, static_cast<int16_t>(0x8080), 0x0303, -1}));
+              (std::vector<int16_t>{0x3FBF * 2, -0x8000, 0x0303 / 2 + 0x0505 / 2, -0x4000 + 0x3FBF}));
+}
+
+// Widening is one straight line through silence and full scale: every
+// byte is 257 above the one below it (except the clamped bottom), so a
+// full-scale 8-bit ramp stays a ramp, and the signed byte's wrap at 0x7F
+// and 0x81 is gone.
+TEST(WavLayouts, EightBitSamplesWidenOnAStraightLine)
+{
+    std::vector<uint8_t> ramp(256);
+    for (int b = 0; b < 256; ++b)
+        ramp[static_cast<size_t>(b)] = static_cast<uint8_t>(b);
+    const std::vector<int16_t> s = Reduce(MakeWavImage(1, 8, 8000, ramp));
+    ASSERT_EQ(s.size(), 256u);
+    EXPECT_EQ(s[0x00], -32768);
+    EXPECT_EQ(s[0x01], -32639);
+    EXPECT_EQ(s[0x7F], -257);
+    EXPECT_EQ(s[0x80], 0);
+    EXPECT_EQ(s[0x81], 257);
+    EXPECT_EQ(s[0xFF], 32639);
+    for (int b = 2; b < 256; ++b)
+        EXPECT_EQ(s[static_cast<size_t>(b)] - s[static_cast<size_t>(b) - 1], 257) << b;
+
+    // Stereo is mixed after widening: a one-step difference between the
+    // channels is not lost in 8 bits.
+    EXPECT_EQ(Reduce(MakeWavImage(2, 8, 8000, {0x80, 0x81, 0x81, 0x81, 0x7F, 0x80})),
+              (std::vector<int16_t>{128, 256, -128}));
 }
 
 TEST(WavLayouts, GeneratedSignalsInEveryLayoutEncode)
@@ -219,7 +239,7 @@ TEST(WavEncode, SilenceAndCancellingStereoGiveSilentBlocks)
 
 TEST(WavEncode, FewerThanSixteenSamplesWriteNothing)
 {
-    for (size_t n : {size_t(0), size_t(1), size_t(15)}) {
+    for (size_t n : {size_t(1), size_t(15)}) {
         std::vector<uint8_t> buf(9, 0xAA);
         const auto wav = MakeWavImage16(Sine(n, 1000, 9000), 32000);
         size_t cap = buf.size();

@@ -145,7 +145,7 @@ TEST(Script, ErrorsAreCollectedAndEarlierCaptionsKept)
     const int n = page.StringCount();
     const PageMessage high = page.ImportText(
         Script("[Section: Town Dialog]", "[caption #5]\nFive\n[caption #" + std::to_string(n) + "]\nx\n"));
-    EXPECT_EQ(high.text, "Importing caption " + std::to_string(n) + " or above is not supported");
+    EXPECT_EQ(high.text, "Importing caption " + std::to_string(n) + " or above is not supported\n");
     EXPECT_EQ(page.Decoded(5), L"Five");
 }
 

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include "TestSupport.h"
 #include "rom/Document.h"
 #include "rom/PatchDetect.h"
@@ -89,6 +91,22 @@ TEST(Identify, TitleIsReadBehindTheCopierHeader)
     EXPECT_FALSE(doc.Rom().IsHeaderless());
 }
 
+TEST(Identify, ControlBytesOfTheTitleAreShownAsEscapesInTheReport)
+{
+    TempDir dir;
+    synth::SynthOptions o;
+    o.title = "FINAL FANTASY 3\x1B[2J\x7F\n"; // clears a terminal shown raw
+    const std::string path = test::WriteImage(dir, o);
+    CQuorvexDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path).ok);
+    EXPECT_EQ(doc.Rom().romType, kRomFF3us);
+    EXPECT_EQ(doc.Rom().internalName, "FINAL FANTASY 3\x1B[2J\x7F\n"); // kept as read
+    const std::string report = BuildStatusReport(doc.Rom());
+    EXPECT_EQ(report.rfind("ROM internal name: \"FINAL FANTASY 3\\x1B[2J\\x7F\\x0A\"\n", 0), 0u) << report;
+    for (char c : report)
+        EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20) << int(c);
+}
+
 TEST(Identify, NoImageState)
 {
     CQuorvexDoc doc;
@@ -127,4 +145,46 @@ TEST(Expand, AFileThatCannotBeOpenedKeepsItsSize)
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(doc.Rom().imageSize, kImageSize24);
     EXPECT_EQ(test::ReadFileBytes(path).size(), 0x300000u);
+}
+
+TEST(Expand, AFailedWriteLeavesTheImageWholeAndExpandableAgain)
+{
+    TempDir dir;
+    const std::string path = test::WriteImage(dir);
+    const auto before = test::ReadFileBytes(path);
+    CQuorvexDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path).ok);
+    // Each of the 64 KiB pieces of the appended space is one write; fail
+    // the first, one in the middle and the last of a 28 Mbit expansion.
+    for (int failAt : {0, 3, 7}) {
+        SCOPED_TRACE(failAt);
+        std::string error;
+        ImageFile::InjectWriteFailure(failAt);
+        const bool ok = ExpandImage(doc.Rom(), 0x80000, 0x00, &error);
+        ImageFile::InjectWriteFailure(-1);
+        EXPECT_FALSE(ok);
+        EXPECT_NE(error.find("No space left on device"), std::string::npos) << error;
+        EXPECT_EQ(doc.Rom().imageSize, kImageSize24);
+        EXPECT_EQ(test::ReadFileBytes(path), before);
+        size_t files = 0;
+        for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.Path()))
+            ++files;
+        EXPECT_EQ(files, 1u); // no copy left behind
+    }
+    ASSERT_TRUE(ExpandImage(doc.Rom(), 0x80000, 0x00));
+    EXPECT_EQ(doc.Rom().imageSize, kImageSize28);
+    EXPECT_EQ(test::ReadFileBytes(path).size(), 0x380000u);
+}
+
+TEST(Expand, KeepsTheFilePermissions)
+{
+    TempDir dir;
+    const std::string path = test::WriteImage(dir);
+    ::chmod(path.c_str(), 0604);
+    CQuorvexDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path).ok);
+    ASSERT_TRUE(ExpandImage(doc.Rom(), 0x80000, 0xFF));
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0604u);
 }
