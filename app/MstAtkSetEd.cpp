@@ -9,14 +9,18 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStandardItemModel>
+#include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "MessageService.h"
+#include "MonsterEd.h"
+#include "MonsterSpecsPage.h"
 #include "MstAtkSetVerboseDia.h"
 #include "MstCmdHexEntryDia.h"
+#include "controls/FF6Combo.h"
 #include "controls/FieldControls.h"
-#include "controls/Settings.h"
 #include "monsters/BattleScriptDescriber.h"
 #include "monsters/BattleScriptEditor.h"
 #include "monsters/BattleScriptFile.h"
@@ -27,16 +31,13 @@ using namespace quorvex;
 
 namespace {
 
-// The monster shown, shared with the Specs page.
-const IndexSetting kMonsterIdx("PrevSmst");
-
 enum ChooserMode { kChooseSpell, kChooseTarget, kChooseEvent };
 
 QString Hex(int byte) { return QString::asprintf("0x%02X", byte); }
 
 } // namespace
 
-CMstAtkSetEd::CMstAtkSetEd(CEditorSheet* sheet, QWidget* parent)
+CMstAtkSetEd::CMstAtkSetEd(CEditorSheet* sheet, QStandardItemModel* monsters, QWidget* parent)
     : QWidget(parent), m_sheet(sheet), m_rd(sheet->Rom()),
       m_editor(std::make_unique<BattleScriptEditor>(sheet->Rom().scripts.set)),
       m_names(std::make_unique<RomScriptNames>(sheet->Rom()))
@@ -47,12 +48,11 @@ CMstAtkSetEd::CMstAtkSetEd(CEditorSheet* sheet, QWidget* parent)
                                             QStringLiteral("Text Files (*.txt);;All Files (*.*)"));
     };
 
-    m_combo = new QComboBox(this);
-    for (int i = 0; i < kBattleScriptCount; ++i)
-        m_combo->addItem(QStringLiteral("%1 %2").arg(i, 3, 10, QLatin1Char('0')).arg(QString::fromStdString(m_names->Monster(i))));
+    m_combo = new CFF6Combo(this);
+    m_combo->SetList(monsters);
     m_index = new QSpinBox(this);
     m_index->setRange(0, kBattleScriptCount - 1);
-    connect(m_combo, &QComboBox::currentIndexChanged, this, &CMstAtkSetEd::SetMonster);
+    connect(m_combo, &QComboBox::activated, this, &CMstAtkSetEd::SetMonster);
     connect(m_index, &QSpinBox::valueChanged, this, &CMstAtkSetEd::SetMonster);
 
     m_list = new QTreeWidget(this);
@@ -71,8 +71,9 @@ CMstAtkSetEd::CMstAtkSetEd(CEditorSheet* sheet, QWidget* parent)
 
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Monster:"), this));
-    top->addWidget(m_combo, 1);
+    top->addWidget(m_combo);
     top->addWidget(m_index);
+    top->addStretch();
 
     auto* edit = new QGridLayout;
     const std::vector<std::pair<const char*, void (CMstAtkSetEd::*)()>> editing = {
@@ -152,21 +153,22 @@ CMstAtkSetEd::CMstAtkSetEd(CEditorSheet* sheet, QWidget* parent)
     layout->addLayout(files);
 
     m_monster = -1;
-    SetMonster(kMonsterIdx.Get(kBattleScriptCount));
+    SetMonster(0);
 }
 
 CMstAtkSetEd::~CMstAtkSetEd() = default;
 
-bool CMstAtkSetEd::Admit(RomData& rd, QWidget* parent)
+bool CMstAtkSetEd::Admit(CEditorSheet& sheet)
 {
-    switch (ScriptPageAdmissionFor(rd.scripts.set)) {
+    switch (ScriptPageAdmissionFor(sheet.Rom().scripts.set)) {
     case ScriptPageAdmission::Refuse:
-        MessageService::Instance().Information(QString::fromLatin1(scripttext::kCannotCompile), parent);
+        MessageService::Instance().Information(QString::fromLatin1(scripttext::kCannotCompile), &sheet);
         return false;
     case ScriptPageAdmission::AskRepair:
-        if (!MessageService::Instance().Question(QString::fromLatin1(scripttext::kMagRoaderQuestion), parent))
+        if (!MessageService::Instance().Question(QString::fromLatin1(scripttext::kMagRoaderQuestion), &sheet))
             return false;
-        RepairMagRoader(rd.scripts.set);
+        RepairMagRoader(sheet.Rom().scripts.set);
+        sheet.SetEdited();
         return true;
     case ScriptPageAdmission::Open: break;
     }
@@ -222,8 +224,6 @@ void CMstAtkSetEd::SelectCommand(int k)
     m_list->setCurrentItem(item);
     item->setSelected(true);
 }
-
-void CMstAtkSetEd::RememberSelection() { kMonsterIdx.Set(m_monster); }
 
 void CMstAtkSetEd::Refresh()
 {
@@ -371,3 +371,28 @@ void CMstAtkSetEd::Import()
     Refresh();
     SelectCommand(0);
 }
+
+namespace {
+
+// The page joins the Monsters Editor when the scripts may be edited. The two
+// pages show one monster: a choice made here is made on the "Specs" page at
+// once (which also remembers it at OK), and this page takes up the "Specs"
+// page's choice whenever it is brought to the front.
+QWidget* MakeScriptPage(CMonsterEd& sheet)
+{
+    if (!CMstAtkSetEd::Admit(sheet))
+        return nullptr;
+    CMonsterSpecsPage* specs = sheet.Specs();
+    auto* page = new CMstAtkSetEd(&sheet, qobject_cast<QStandardItemModel*>(specs->Selector()->model()));
+    page->SetMonster(specs->Current());
+    QObject::connect(page, &CMstAtkSetEd::MonsterChanged, specs, [specs](int i) { specs->Select(i); });
+    QObject::connect(sheet.Tabs(), &QTabWidget::currentChanged, page, [page, specs, &sheet] {
+        if (sheet.Tabs()->currentWidget() == page)
+            page->SetMonster(specs->Current());
+    });
+    return page;
+}
+
+const MonsterScriptPageRegistration kScriptPage{MakeScriptPage};
+
+} // namespace

@@ -4,7 +4,8 @@
 // "Description"), edited command by command within the byte budget all
 // scripts share, and exchanged with script files. The rules live in core
 // (BattleScriptEditor); the page binds buttons to them and shows what they
-// answer.
+// answer. The page is the Monsters Editor's second page; it shows the
+// monster the "Specs" page shows and selects its own choice there too.
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -16,7 +17,8 @@ class BattleScriptEditor;
 class RomScriptNames;
 struct RomData;
 } // namespace quorvex
-class QComboBox;
+class QStandardItemModel;
+class CFF6Combo;
 class QDialog;
 class QLabel;
 class QPushButton;
@@ -27,21 +29,21 @@ class CProgressWindow;
 class CMstAtkSetEd : public QWidget, public CSheetPage {
     Q_OBJECT
 public:
-    CMstAtkSetEd(CEditorSheet* sheet, QWidget* parent = nullptr);
+    // `monsters` is the monster name list the sheet's selector shows.
+    CMstAtkSetEd(CEditorSheet* sheet, QStandardItemModel* monsters, QWidget* parent = nullptr);
     ~CMstAtkSetEd() override;
 
     // Whether the page may join the sheet, after the load status of the
     // scripts: refuses overlapping or bank-switching scripts with a message,
-    // and asks before repairing the Mag Roader script.
-    static bool Admit(quorvex::RomData& rd, QWidget* parent);
+    // and asks before repairing the Mag Roader script (a repair is an edit
+    // of the sheet, which Cancel takes back).
+    static bool Admit(CEditorSheet& sheet);
 
     int Monster() const { return m_monster; }
     // The selected command: the row that is both current and selected, or
     // the command count when there is none.
     int SelectedCommand() const;
     void SelectCommand(int k);
-
-    void RememberSelection() override;
 
     // Tests replace how the page's dialogs run and how the import file is
     // chosen; by default dialogs are modal and a file dialog asks.
@@ -51,7 +53,7 @@ public:
 
     QTreeWidget* List() const { return m_list; }
     QLabel* StatusLabel() const { return m_status; }
-    QComboBox* MonsterCombo() const { return m_combo; }
+    CFF6Combo* MonsterCombo() const { return m_combo; }
     QPushButton* Button(const QString& text) const;
 
 public slots:
@@ -81,7 +83,7 @@ private:
     std::unique_ptr<quorvex::BattleScriptEditor> m_editor;
     std::unique_ptr<quorvex::RomScriptNames> m_names;
     int m_monster = 0;
-    QComboBox* m_combo = nullptr;
+    CFF6Combo* m_combo = nullptr;
     QSpinBox* m_index = nullptr;
     QTreeWidget* m_list = nullptr;
     QLabel* m_status = nullptr;

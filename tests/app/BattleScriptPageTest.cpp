@@ -1,24 +1,28 @@
-// The "Battle Script" page, hosted in a plain editor sheet on the synthetic
-// image: the list and its texts, every button's operation and refusal, the
-// two dialogs, export and import, the load-status rules with the Mag Roader
-// question, and Cancel.
+// The "Battle Script" page in the Monsters Editor on the synthetic image:
+// the list and its texts, the monster shared with the "Specs" page, every
+// button's operation and refusal, the two dialogs, export and import, the
+// load-status rules with the Mag Roader question, and Cancel.
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTreeWidget>
 #include <QtTest>
 #include <deque>
 
 #include "AppTestSupport.h"
 #include "MessageService.h"
+#include "MonsterEd.h"
+#include "MonsterSpecsPage.h"
 #include "MstAtkSetEd.h"
 #include "MstAtkSetVerboseDia.h"
 #include "MstCmdHexEntryDia.h"
 #include "SyntheticImage.h"
 #include "controls/EditorSheet.h"
+#include "controls/FF6Combo.h"
 #include "controls/Settings.h"
 #include "monsters/BattleScriptDescriber.h"
 #include "monsters/BattleScriptEditor.h"
@@ -81,19 +85,23 @@ private:
     DialogScript m_dialogs;
 
     struct Host {
-        std::unique_ptr<CEditorSheet> sheet;
+        std::unique_ptr<CMonsterEd> sheet;
         CMstAtkSetEd* page = nullptr;
     };
+    // The Monsters Editor opened on `monster` (the remembered one), its
+    // "Battle Script" page in front.
     Host Open(CQuorvexDoc& doc, int monster)
     {
         Host h;
-        h.sheet = std::make_unique<CEditorSheet>(doc, QStringLiteral("Quorvex: Monsters Editor"));
-        h.page = new CMstAtkSetEd(h.sheet.get());
+        IndexSetting("PrevSmst").Set(monster);
+        h.sheet = std::make_unique<CMonsterEd>(doc);
+        h.page = qobject_cast<CMstAtkSetEd*>(h.sheet->Page(QStringLiteral("Battle Script")));
+        if (!h.page)
+            return h;
         h.page->SetDialogRunner([this](QDialog& d) { return m_dialogs.Run(d); });
-        h.sheet->AddPage(h.page, QStringLiteral("Battle Script"));
-        h.sheet->resize(760, 620);
+        h.sheet->Tabs()->setCurrentWidget(h.page);
+        h.sheet->resize(1180, 760);
         h.sheet->show();
-        h.page->SetMonster(monster);
         return h;
     }
     BattleScriptSet& Set() { return m_doc.Rom().scripts.set; }
@@ -133,12 +141,34 @@ private slots:
         QCOMPARE(h.page->StatusLabel()->text(),
                  QString("Current length: 9\nAvail. bytes: %1").arg(Set().Avail()));
         QCOMPARE(h.page->SelectedCommand(), 0);
-        // The monster combo and the page follow each other.
+        QCOMPARE(h.sheet->Tabs()->indexOf(h.page), 1);
+        QVERIFY(h.sheet->grab().save(QString(QUORVEX_SCREENSHOT_DIR) + "/battle_script_page.png"));
+    }
+
+    void theTwoPagesShowOneMonster()
+    {
+        Host h = Open(m_doc, 12);
+        QCOMPARE(h.page->Monster(), 12);
+        QCOMPARE(h.sheet->Specs()->Current(), 12);
+        // The combo lists the monsters as the "Specs" selector does.
+        QCOMPARE(h.page->MonsterCombo()->count(), kBattleScriptCount);
+        QCOMPARE(h.page->MonsterCombo()->model(), h.sheet->Specs()->Selector()->model());
+        // A choice on this page is the "Specs" page's choice too.
         QSignalSpy changed(h.page, &CMstAtkSetEd::MonsterChanged);
-        h.page->MonsterCombo()->setCurrentIndex(13);
+        h.page->MonsterCombo()->setFocus();
+        QTest::keyClick(h.page->MonsterCombo(), Qt::Key_Down);
         QCOMPARE(h.page->Monster(), 13);
         QCOMPARE(changed.count(), 1);
-        QVERIFY(h.sheet->grab().save(QString(QUORVEX_SCREENSHOT_DIR) + "/battle_script_page.png"));
+        QCOMPARE(h.sheet->Specs()->Current(), 13);
+        // A choice on the "Specs" page is taken up when this page comes back.
+        h.sheet->Tabs()->setCurrentWidget(h.sheet->Specs());
+        h.sheet->Specs()->Select(200);
+        h.sheet->Tabs()->setCurrentWidget(h.page);
+        QCOMPARE(h.page->Monster(), 200);
+        QCOMPARE(h.page->MonsterCombo()->currentIndex(), 200);
+        h.page->SetMonster(201);
+        h.sheet->accept();
+        QCOMPARE(IndexSetting("PrevSmst").Get(384), 201);
     }
 
     void hexEntryShowsAsManyOperandsAsTheOpcodeTakes()
@@ -362,23 +392,48 @@ private slots:
         QVERIFY(synth::WriteSyntheticImage(roader.toStdString(), VariantOptions("scripts-mag-roader")));
         CQuorvexDoc doc;
         QVERIFY(doc.OnOpenDocument(roader.toStdString()).ok);
-        QCOMPARE(doc.Rom().scripts.set.Status(), int(kScriptsMagRoader));
-        QVERIFY(!CMstAtkSetEd::Admit(doc.Rom(), nullptr));
-        QCOMPARE(messages.LastText(), QString::fromLatin1(scripttext::kMagRoaderQuestion));
-        QCOMPARE(doc.Rom().scripts.set.Status(), int(kScriptsMagRoader)); // No leaves it as it is
-        messages.QueueAnswer(true);
-        QVERIFY(CMstAtkSetEd::Admit(doc.Rom(), nullptr));
-        QCOMPARE(doc.Rom().scripts.set.Script(243).Bytes(), kMagRoaderRepair);
-        QVERIFY(doc.Rom().scripts.set.Avail() >= 0);
+        const BattleScriptSet defect = doc.Rom().scripts.set;
+        QCOMPARE(defect.Status(), int(kScriptsMagRoader));
+        {
+            // No: the set stays as it is and the page is left out.
+            Host h = Open(doc, 243);
+            QVERIFY(!h.page);
+            QCOMPARE(messages.LastText(), QString::fromLatin1(scripttext::kMagRoaderQuestion));
+            QCOMPARE(messages.LastKind(), QString("question"));
+            QCOMPARE(h.sheet->Tabs()->tabText(1), QString("Enemy Specials Anim."));
+            QVERIFY(doc.Rom().scripts.set == defect);
+            QCOMPARE(doc.Rom().scripts.set.Status(), int(kScriptsMagRoader));
+            QVERIFY(!h.sheet->Edited());
+        }
+        {
+            // Yes: script 243 is repaired and the page takes the second place.
+            messages.QueueAnswer(true);
+            Host h = Open(doc, 243);
+            QVERIFY(h.page);
+            QCOMPARE(h.sheet->Tabs()->tabText(1), QString("Battle Script"));
+            QCOMPARE(doc.Rom().scripts.set.Script(243).Bytes(), kMagRoaderRepair);
+            QCOMPARE(doc.Rom().scripts.set.Used() + 18, defect.Used());
+            QVERIFY(doc.Rom().scripts.set.Avail() >= 0);
+            QCOMPARE(h.page->List()->topLevelItemCount(), 5);
+            QVERIFY(h.sheet->grab().save(QString(QUORVEX_SCREENSHOT_DIR) + "/battle_script_mag_roader.png"));
+            // The repair is an edit: Cancel asks, then takes it back.
+            messages.QueueAnswer(true);
+            h.sheet->reject();
+            QCOMPARE(messages.LastText(), QString(kDiscardChangesQuestion));
+            QVERIFY(doc.Rom().scripts.set == defect);
+            QCOMPARE(doc.Rom().scripts.set.Used(), defect.Used());
+        }
 
         const QString shared = m_dir + "/shared.smc";
         QVERIFY(synth::WriteSyntheticImage(shared.toStdString(), VariantOptions("scripts-shared-jp")));
         QVERIFY(doc.OnOpenDocument(shared.toStdString()).ok);
-        QVERIFY(!CMstAtkSetEd::Admit(doc.Rom(), nullptr));
-        QCOMPARE(messages.LastKind(), QString("information"));
-        QCOMPARE(messages.LastText(), QString::fromLatin1(scripttext::kCannotCompile));
-
-        QVERIFY(CMstAtkSetEd::Admit(m_doc.Rom(), nullptr));
+        {
+            Host h = Open(doc, 0);
+            QVERIFY(!h.page);
+            QCOMPARE(messages.LastKind(), QString("information"));
+            QCOMPARE(messages.LastText(), QString::fromLatin1(scripttext::kCannotCompile));
+            QCOMPARE(h.sheet->Tabs()->tabText(1), QString("Enemy Specials Anim."));
+        }
     }
 
     void cancelPutsTheScriptsBackAndOkRemembersTheMonster()
