@@ -1,7 +1,8 @@
 // The data location manager without its window: what it shows, and the
 // operations behind its buttons. An operation that succeeds saves the image
 // (the data moves and the game's code is adjusted by the save); a refusal
-// prints the manager's message and leaves the file as it was.
+// prints the manager's message and leaves the file as it was (the verb
+// changes the image, so "status" shares that registration).
 #include <iostream>
 
 #include "CliCommon.h"
@@ -57,30 +58,29 @@ int RunRelocate(std::vector<std::string> args)
         return 2;
     }
 
-    auto doc = OpenKnownImage(args[0]);
-    if (!doc)
-        return 1;
-    RomData& rd = doc->Rom();
-    RelocationResult r;
-    if (what == "scripts")
-        r = apply ? ApplyScriptRelocation(rd, hasBank ? bank : InitialScriptBank(rd)) : RemoveScriptRelocation(rd);
-    else if (what == "dialogue")
-        r = apply ? ApplyDialogueExpansion(rd) : RemoveDialogueExpansion(rd);
-    else
-        r = apply ? ApplyAttackNameRelocation(rd, hasBank ? bank : InitialAttackNameBank(rd))
-                  : RemoveAttackNameRelocation(rd);
-    if (!r.ok) {
-        std::cerr << r.message << "\n";
-        return 1;
-    }
-    doc->SetModifiedFlag();
-    return SaveImage(*doc) ? 0 : 1;
+    return EditAndSave(OpenKnownImage(args[0]), [&](CQuorvexDoc& doc) {
+        RomData& rd = doc.Rom();
+        RelocationResult r;
+        if (what == "scripts")
+            r = apply ? ApplyScriptRelocation(rd, hasBank ? bank : InitialScriptBank(rd)) : RemoveScriptRelocation(rd);
+        else if (what == "dialogue")
+            r = apply ? ApplyDialogueExpansion(rd) : RemoveDialogueExpansion(rd);
+        else
+            r = apply ? ApplyAttackNameRelocation(rd, hasBank ? bank : InitialAttackNameBank(rd))
+                      : RemoveAttackNameRelocation(rd);
+        if (!r.ok) {
+            PrintLines(std::cerr, r.message);
+            return EditStatus::Failed;
+        }
+        // The save moves the data and adjusts the game's code.
+        return EditStatus::Changed;
+    });
 }
 
 const CliVerb kRelocate{"relocate", kUsage,
                         "show where the relocatable data lies, or move battle scripts, town dialogue or special "
                         "attack names into the expanded section (or back) and save",
-                        RunRelocate};
+                        RunRelocate, kChangesImage};
 
 } // namespace
 

@@ -73,12 +73,6 @@ bool ParseCommand(const std::string& text, std::vector<uint8_t>& bytes, std::str
     return true;
 }
 
-int Refuse(const std::string& message)
-{
-    std::cerr << message << (message.ends_with('\n') ? "" : "\n");
-    return 1;
-}
-
 int RunStatus(const std::vector<std::string>& args)
 {
     if (args.size() != 1)
@@ -119,8 +113,10 @@ int RunExport(std::vector<std::string> args)
     if (!hasOut)
         out = index < 0 ? scripttext::kAllScriptsFile : ScriptFileName(index);
     const PageMessage m = ExportScripts(doc->Rom(), index, out);
-    if (m.kind == MsgKind::Error)
-        return Refuse(m.text);
+    if (m.kind == MsgKind::Error) {
+        PrintLines(std::cerr, m.text);
+        return 1;
+    }
     std::cout << m.text << "\n";
     return 0;
 }
@@ -129,20 +125,48 @@ int RunImport(const std::vector<std::string>& args)
 {
     if (args.size() != 2)
         return UsageError("script import IMAGE FILE");
-    auto doc = OpenKnownImage(args[0]);
-    if (!doc)
-        return 1;
-    const std::string refusal = EditRefusal(doc->Rom(), false);
-    if (!refusal.empty())
-        return Refuse(refusal);
-    const PageMessage m = ImportScripts(doc->Rom(), args[1], 0);
-    if (m.kind != MsgKind::Information)
-        return Refuse(m.text); // the image is not saved: nothing of the import reaches it
-    doc->SetModifiedFlag();
-    if (!SaveImage(*doc))
-        return 1;
-    std::cout << m.text << "\n";
-    return 0;
+    std::string done;
+    return EditAndSave(
+        OpenKnownImage(args[0]),
+        [&](CQuorvexDoc& doc) {
+            const std::string refusal = EditRefusal(doc.Rom(), false);
+            if (!refusal.empty()) {
+                PrintLines(std::cerr, refusal);
+                return EditStatus::Failed;
+            }
+            const BattleScriptSet before = doc.Rom().scripts.set;
+            const PageMessage m = ImportScripts(doc.Rom(), args[1], 0);
+            // Blocks imported before a faulty one never reach the file.
+            if (m.kind != MsgKind::Information) {
+                PrintLines(std::cerr, m.text);
+                return EditStatus::Failed;
+            }
+            done = m.text;
+            return doc.Rom().scripts.set == before ? EditStatus::Unchanged : EditStatus::Changed;
+        },
+        [&] { std::cout << done << "\n"; });
+}
+
+// One of the page's operations on script `index`; "" or its refusal.
+std::string EditScript(RomData& rd, int index, const std::string& op, int k, const std::vector<uint8_t>& command)
+{
+    BattleScriptSet& set = rd.scripts.set;
+    BattleScriptEditor editor(set);
+    if ((op == "delete" || op == "replace") && k >= set.CommandCount(index))
+        return Format("Script #%d has no command %d (it has %d).", index, k, set.CommandCount(index));
+    if (op == "insert")
+        return editor.Insert(index, k, command);
+    if (op == "delete")
+        return editor.Delete(index, k);
+    if (op == "replace")
+        return editor.Replace(index, k, command);
+    if (op == "erase")
+        editor.EraseScript(index);
+    else if (op == "erase-all")
+        editor.EraseAll();
+    else if (!RepairMagRoader(set))
+        return kNothingToRepair;
+    return {};
 }
 
 int RunEdit(const std::vector<std::string>& args)
@@ -163,41 +187,30 @@ int RunEdit(const std::vector<std::string>& args)
         return UsageError(usage);
     std::vector<uint8_t> command;
     std::string error;
-    if (takesHex && !ParseCommand(args[4], command, error))
-        return Refuse(error);
-
-    auto doc = OpenKnownImage(args[0]);
-    if (!doc)
+    if (takesHex && !ParseCommand(args[4], command, error)) {
+        PrintLines(std::cerr, error);
         return 1;
-    RomData& rd = doc->Rom();
-    const std::string refusal = EditRefusal(rd, op == "repair");
-    if (!refusal.empty())
-        return Refuse(refusal);
-    BattleScriptSet& set = rd.scripts.set;
-    BattleScriptEditor editor(set);
-    const int kk = static_cast<int>(k);
-    if ((op == "delete" || op == "replace") && kk >= set.CommandCount(index))
-        return Refuse(Format("Script #%d has no command %d (it has %d).", index, kk, set.CommandCount(index)));
-    if (op == "insert")
-        error = editor.Insert(index, kk, command);
-    else if (op == "delete")
-        error = editor.Delete(index, kk);
-    else if (op == "replace")
-        error = editor.Replace(index, kk, command);
-    else if (op == "erase")
-        editor.EraseScript(index);
-    else if (op == "erase-all")
-        editor.EraseAll();
-    else if (!RepairMagRoader(set))
-        error = kNothingToRepair;
-    if (!error.empty())
-        return Refuse(error);
-    doc->SetModifiedFlag();
-    if (!SaveImage(*doc))
-        return 1;
-    if (op != "erase-all")
-        std::cout << ScriptBlockText(rd, op == "repair" ? kMagRoaderScript : index, RomScriptNames(rd));
-    return 0;
+    }
+    const int shown = op == "repair" ? kMagRoaderScript : index;
+    std::string block;
+    return EditAndSave(
+        OpenKnownImage(args[0]),
+        [&](CQuorvexDoc& doc) {
+            RomData& rd = doc.Rom();
+            std::string refusal = EditRefusal(rd, op == "repair");
+            const BattleScriptSet before = rd.scripts.set;
+            if (refusal.empty())
+                refusal = EditScript(rd, index, op, static_cast<int>(k), command);
+            if (!refusal.empty()) {
+                PrintLines(std::cerr, refusal);
+                return EditStatus::Failed;
+            }
+            if (op != "erase-all")
+                block = ScriptBlockText(rd, shown, RomScriptNames(rd));
+            return rd.scripts.set == before && rd.scripts.set.Status() == before.Status() ? EditStatus::Unchanged
+                                                                                            : EditStatus::Changed;
+        },
+        [&] { std::cout << block; });
 }
 
 const CliVerb kStatus{"script status", "script status IMAGE",
@@ -206,10 +219,11 @@ const CliVerb kShow{"script show", "script show IMAGE N", "print script N as the
 const CliVerb kExport{"script export", "script export IMAGE [N] [-o FILE]",
                       "write all 384 battle scripts (or script N) to a script file", RunExport};
 const CliVerb kImport{"script import", "script import IMAGE FILE",
-                      "import a battle script file and save the image when all of it was imported", RunImport};
+                      "import a battle script file and save the image when all of it was imported", RunImport,
+                      kChangesImage};
 const CliVerb kEdit{"script edit",
                     "script edit IMAGE N insert K HEX | delete K | replace K HEX | erase | erase-all | repair",
-                    "edit battle script N as the script page does, and save", RunEdit};
+                    "edit battle script N as the script page does, and save", RunEdit, kChangesImage};
 
 } // namespace
 

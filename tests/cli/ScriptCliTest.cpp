@@ -37,14 +37,14 @@ synth::SynthOptions Size(int mbit)
     return o;
 }
 
-// Runs a verb that must be refused: exit 1, the message on stderr, the
-// image byte for byte as it was.
+// Runs a verb that must be refused: exit 1, the message on stderr followed
+// by the note that nothing was saved, the image byte for byte as it was.
 void ExpectRefused(const Image& img, const std::vector<std::string>& args, const std::string& message)
 {
     const std::vector<uint8_t> before = ReadFileBytes(img.path);
     const auto r = RunProgram(kCli, args);
     EXPECT_EQ(r.exitCode, 1) << r.err;
-    EXPECT_EQ(r.err, message + "\n");
+    EXPECT_EQ(r.err, message + "\n" + test::kNothingSaved);
     EXPECT_EQ(ReadFileBytes(img.path), before);
 }
 
