@@ -311,6 +311,7 @@ void CMonsterSpecsPage::Show(int i)
         c->setVisible(rage);
     ShowRateLabel();
     ShowPictures(i);
+    emit MonsterChanged(i);
 }
 
 void CMonsterSpecsPage::ShowRateLabel()

@@ -56,6 +56,11 @@ public:
     // (with "Can't create file!!") when it cannot be written.
     bool ExportSprite(const QString& path);
 
+signals:
+    // The page shows another monster; the sheet's other pages that are
+    // about one monster (the battle script) follow it.
+    void MonsterChanged(int i);
+
 protected:
     void Show(int i) override;
 

@@ -330,12 +330,27 @@ private slots:
     void aBattleScriptPageTakesTheSecondPlace()
     {
         auto doc = Open("us10-headerless");
-        class ScriptPage : public QWidget, public CSheetPage {};
-        MonsterScriptPageFactory() = [](CMonsterEd&) -> QWidget* { return new ScriptPage; };
+        // A page about one monster starts on the Specs page's monster and
+        // follows its selection.
+        class ScriptPage : public QWidget, public CSheetPage {
+        public:
+            int monster = -1;
+        };
+        MonsterScriptPageFactory() = [](CMonsterEd& sheet) -> QWidget* {
+            auto* page = new ScriptPage;
+            page->monster = sheet.Specs()->Current();
+            QObject::connect(sheet.Specs(), &CMonsterSpecsPage::MonsterChanged, page, [page](int i) { page->monster = i; });
+            return page;
+        };
+        IndexSetting("PrevSmst").Set(17);
         {
             CMonsterEd sheet(*doc);
             QCOMPARE(sheet.Tabs()->tabText(1), QString("Battle Script"));
             QCOMPARE(sheet.Tabs()->count(), 5);
+            auto* page = static_cast<ScriptPage*>(sheet.Page("Battle Script"));
+            QCOMPARE(page->monster, 17);
+            sheet.Specs()->Select(300);
+            QCOMPARE(page->monster, 300);
         }
         // A script set that cannot be edited: the factory gives no page.
         MonsterScriptPageFactory() = [](CMonsterEd&) -> QWidget* { return nullptr; };

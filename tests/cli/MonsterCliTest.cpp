@@ -59,7 +59,7 @@ TEST(CliMonsters, KeysComeInRecordOrderAndRageStopsAt255)
     const std::vector<uint8_t> before = ReadFileBytes(image);
     const auto rage = RunProgram(kCli, {"set", image, "monsters", "256", "rage_commands[0]=1"});
     EXPECT_EQ(rage.exitCode, 1);
-    EXPECT_EQ(rage.err, "monsters[256].rage_commands[0]: record 256 has no such field\nNothing was changed.\n");
+    EXPECT_EQ(rage.err, "monsters[256].rage_commands[0]: record 256 has no such field\n" + test::kNothingSaved);
     EXPECT_EQ(ReadFileBytes(image), before);
 }
 
@@ -89,7 +89,7 @@ TEST(CliMonsters, RefusalsLeaveTheImageAlone)
     for (const Row& r : rows) {
         const auto result = RunProgram(kCli, r.args);
         EXPECT_EQ(result.exitCode, 1) << r.args[2];
-        EXPECT_EQ(result.err, r.err + "Nothing was changed.\n");
+        EXPECT_EQ(result.err, r.err + test::kNothingSaved);
         EXPECT_EQ(ReadFileBytes(image), before);
     }
 }
