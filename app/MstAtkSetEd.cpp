@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStandardItemModel>
-#include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -375,9 +374,8 @@ void CMstAtkSetEd::Import()
 namespace {
 
 // The page joins the Monsters Editor when the scripts may be edited. The two
-// pages show one monster: a choice made here is made on the "Specs" page at
-// once (which also remembers it at OK), and this page takes up the "Specs"
-// page's choice whenever it is brought to the front.
+// pages show one monster: a choice made on either is made on the other at
+// once (the "Specs" page remembers it at OK).
 QWidget* MakeScriptPage(CMonsterEd& sheet)
 {
     if (!CMstAtkSetEd::Admit(sheet))
@@ -385,11 +383,11 @@ QWidget* MakeScriptPage(CMonsterEd& sheet)
     CMonsterSpecsPage* specs = sheet.Specs();
     auto* page = new CMstAtkSetEd(&sheet, qobject_cast<QStandardItemModel*>(specs->Selector()->model()));
     page->SetMonster(specs->Current());
-    QObject::connect(page, &CMstAtkSetEd::MonsterChanged, specs, [specs](int i) { specs->Select(i); });
-    QObject::connect(sheet.Tabs(), &QTabWidget::currentChanged, page, [page, specs, &sheet] {
-        if (sheet.Tabs()->currentWidget() == page)
-            page->SetMonster(specs->Current());
+    QObject::connect(page, &CMstAtkSetEd::MonsterChanged, specs, [specs](int i) {
+        if (specs->Current() != i)
+            specs->Select(i);
     });
+    QObject::connect(specs, &CMonsterSpecsPage::MonsterChanged, page, &CMstAtkSetEd::SetMonster);
     return page;
 }
 

@@ -160,11 +160,12 @@ private slots:
         QCOMPARE(h.page->Monster(), 13);
         QCOMPARE(changed.count(), 1);
         QCOMPARE(h.sheet->Specs()->Current(), 13);
-        // A choice on the "Specs" page is taken up when this page comes back.
+        // A choice on the "Specs" page is this page's choice too.
         h.sheet->Tabs()->setCurrentWidget(h.sheet->Specs());
         h.sheet->Specs()->Select(200);
-        h.sheet->Tabs()->setCurrentWidget(h.page);
         QCOMPARE(h.page->Monster(), 200);
+        QCOMPARE(changed.count(), 2);
+        h.sheet->Tabs()->setCurrentWidget(h.page);
         QCOMPARE(h.page->MonsterCombo()->currentIndex(), 200);
         h.page->SetMonster(201);
         h.sheet->accept();
