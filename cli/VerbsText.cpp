@@ -85,7 +85,7 @@ int RunTextEncode(const std::vector<std::string>& args)
     return 0;
 }
 
-const char* kListWords = "monster|item|spell|esper|attack|rare-item|actor|special-attack";
+const char* kListWords = "monster|item|spell|esper|attack|rare-item|actor|special-attack|command|status|dance|sword-tech";
 
 int RunNames(const std::vector<std::string>& args)
 {

@@ -139,9 +139,13 @@ void FillItemsSpellsActors(SynthImage& img)
     for (uint32_t s = 0; s < 256; ++s)
         for (int k = 0; k < 14; ++k)
             img.rom[0x46AC0 + 14 * s + k] = static_cast<uint8_t>(k < 2 ? r.Range(0, 99) : (r.Next() & r.Next()));
+    // Actor startup records: extra HP and MP, four commands, nine
+    // statistics, six pieces of equipment and the flags byte.
+    static const uint32_t kLow[22] = {10, 0, 0, 0, 0, 0, 20, 20, 20, 20, 10, 40, 30, 0, 0, 0, 90, 120, 160, 200, 200, 0};
+    static const uint32_t kHigh[22] = {60, 30, 31, 31, 31, 31, 60, 60, 60, 60, 60, 120, 110, 40, 30, 89, 119, 159, 199, 255, 255, 255};
     for (uint32_t a = 0; a < 64; ++a)
         for (int k = 0; k < 22; ++k)
-            img.rom[0x2D7CA0 + 22 * a + k] = static_cast<uint8_t>(r.Range(0, 60) + (k < 4 ? 20 : 0));
+            img.rom[0x2D7CA0 + 22 * a + k] = static_cast<uint8_t>(r.Range(kLow[k], kHigh[k]));
     // Growth per level: HP and MP gains, and the experience table rising.
     for (uint32_t l = 0; l < 98; ++l) {
         img.rom[0x26F4A0 + l] = static_cast<uint8_t>(20 + l / 3 + r.Range(0, 5));

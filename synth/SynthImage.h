@@ -61,5 +61,9 @@ void FillAudio(SynthImage& img);           // instrument samples
 void FillGameData(SynthImage& img);        // monsters, formations, items, spells, actors...
 void FillBattleAnimations(SynthImage& img); // battle animation records and palettes
 void FillWorldMaps(SynthImage& img);       // compressed world-map blocks and their pointers
+void FillBattleAndActors(SynthImage& img); // battle commands, blitzes, dances, actors' abilities
+
+// Made-up names of `len` bytes for `count` entries at a list's place.
+void PutNameList(SynthImage& img, uint32_t romOffset, uint32_t count, uint32_t len);
 
 } // namespace quorvex::synth

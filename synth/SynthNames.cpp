@@ -98,6 +98,11 @@ void PutList(SynthImage& img, uint32_t romOffset, uint32_t count, uint32_t len, 
 
 } // namespace
 
+void PutNameList(SynthImage& img, uint32_t romOffset, uint32_t count, uint32_t len)
+{
+    PutList(img, romOffset, count, len);
+}
+
 void FillNames(SynthImage& img)
 {
     const bool jp = img.Jp();

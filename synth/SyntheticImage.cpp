@@ -49,6 +49,7 @@ std::vector<uint8_t> BuildSyntheticImage(const SynthOptions& opts)
     FillAudio(img);
     FillWorldMaps(img);
     FillCodeAndHeader(img);
+    FillBattleAndActors(img);
 
     std::vector<uint8_t> file;
     file.reserve(romSize + 0x200 + static_cast<size_t>(opts.extraBytes));

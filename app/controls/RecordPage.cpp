@@ -168,3 +168,31 @@ void CRecordPage::Bind(CCheckListControl* w, int column, const char* key)
             StoreValue(f, i, 0, static_cast<int64_t>(v));
         });
 }
+
+void CRecordPage::Bind(CCheckListControl* w, int column, const std::vector<ByteOf>& bytes)
+{
+    std::vector<std::pair<const FieldDesc*, int>> places;
+    for (const ByteOf& b : bytes)
+        places.emplace_back(&Field(b.key), b.element);
+    Bind(
+        [this, w, column, places](int i) {
+            CheckColumn& c = w->Column(column);
+            for (int r = 0; r < c.Rows() && r / 8 < static_cast<int>(places.size()); ++r) {
+                const auto& [f, element] = places[static_cast<size_t>(r / 8)];
+                c.SetCell(r, (Value(*f, i, element) >> (r % 8)) & 1);
+            }
+            w->Redraw();
+        },
+        [this, w, column, places](int i) {
+            const CheckColumn& c = w->Column(column);
+            for (size_t b = 0; b < places.size(); ++b) {
+                const auto& [f, element] = places[b];
+                int64_t v = Value(*f, i, element);
+                for (int bit = 0; bit < 8 && static_cast<int>(8 * b) + bit < c.Rows(); ++bit) {
+                    const int64_t mask = int64_t{1} << bit;
+                    v = c.Cell(static_cast<int>(8 * b) + bit) ? v | mask : v & ~mask;
+                }
+                StoreValue(*f, i, element, v);
+            }
+        });
+}

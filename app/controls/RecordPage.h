@@ -66,6 +66,13 @@ protected:
     void Bind(QCheckBox* w, const char* key, int element = 0);
     // A check-list column: row r is bit r of the field's value.
     void Bind(CCheckListControl* w, int column, const char* key);
+    // A check-list column over several bytes: row r is bit r % 8 of byte
+    // r / 8, byte b being element bytes[b].element of field bytes[b].key.
+    struct ByteOf {
+        const char* key;
+        int element;
+    };
+    void Bind(CCheckListControl* w, int column, const std::vector<ByteOf>& bytes);
     // Anything else: how record i is shown, and how it is stored.
     void Bind(std::function<void(int)> show, std::function<void(int)> store);
 

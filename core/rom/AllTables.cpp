@@ -8,6 +8,8 @@ namespace quorvex {
 void AddMonsterTables(std::vector<TableDesc>& tables);
 void AddMorphPackTables(std::vector<TableDesc>& tables);
 void AddBattleAnimTables(std::vector<TableDesc>& tables);
+void AddBattleTables(std::vector<TableDesc>& tables);
+void AddActorTables(std::vector<TableDesc>& tables);
 
 const std::vector<TableDesc>& AllTables()
 {
@@ -16,6 +18,8 @@ const std::vector<TableDesc>& AllTables()
         AddMonsterTables(t);
         AddMorphPackTables(t);
         AddBattleAnimTables(t);
+        AddBattleTables(t);
+        AddActorTables(t);
         return t;
     }();
     return tables;

@@ -97,6 +97,7 @@ std::string LoadGameTables(ImageFile& f, RomData& rd)
     LoadWorldMaps(f, rd);          // 9.22
     LoadSpecialAttackNames(f, rd); // 9.23
     LoadBattleEditorData(f, rd);   // 9.24
+    LoadBattleTables(f, rd);
     return warning;
 }
 
@@ -130,6 +131,7 @@ void StoreGameTables(ImageFile& f, RomData& rd)
     StoreMapGfxPointers(f, rd);
     StoreSpecialAttackNames(f, rd);
     StoreBattleEditorData(f, rd);
+    StoreBattleTables(f, rd);
 }
 
 } // namespace quorvex

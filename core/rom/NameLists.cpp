@@ -73,7 +73,9 @@ bool ParseNameListId(const std::string& word, NameListId& id)
     } kWords[] = {{"monster", NameListId::Monster}, {"item", NameListId::Item},
                   {"spell", NameListId::Spell},     {"esper", NameListId::Esper},
                   {"attack", NameListId::Attack},   {"rare-item", NameListId::RareItem},
-                  {"actor", NameListId::Actor},     {"special-attack", NameListId::SpecialAttack}};
+                  {"actor", NameListId::Actor},     {"special-attack", NameListId::SpecialAttack},
+                  {"command", NameListId::Command}, {"status", NameListId::Status},
+                  {"dance", NameListId::Dance},     {"sword-tech", NameListId::SwordTech}};
     for (const auto& w : kWords)
         if (word == w.word) {
             id = w.id;
@@ -92,6 +94,10 @@ NameList& GetNameList(RomData& rd, NameListId id)
     case NameListId::Attack: return rd.names.attackNames;
     case NameListId::RareItem: return rd.names.rareItemNames;
     case NameListId::Actor: return rd.names.actorNames;
+    case NameListId::Command: return rd.names.commandNames;
+    case NameListId::Status: return rd.names.statusNames;
+    case NameListId::Dance: return rd.names.danceNames;
+    case NameListId::SwordTech: return rd.names.swordTechNames;
     case NameListId::SpecialAttack: break;
     }
     return rd.names.specialAttackNames;
@@ -100,6 +106,12 @@ NameList& GetNameList(RomData& rd, NameListId id)
 const NameList& GetNameList(const RomData& rd, NameListId id)
 {
     return GetNameList(const_cast<RomData&>(rd), id);
+}
+
+std::wstring SpellListText(const RomData& rd, int index)
+{
+    const std::vector<uint8_t> name = SpellListName(rd, index);
+    return name.empty() ? std::wstring() : DecodeName(name, rd.romType);
 }
 
 void MakeUpMonsterNames(NameList& list, uint8_t romType)
@@ -214,6 +226,9 @@ PreprocList PicturesOf(NameListId id)
     case NameListId::Monster: return PreprocList::Monster;
     case NameListId::Item: return PreprocList::Item;
     case NameListId::RareItem: return PreprocList::RareItem;
+    case NameListId::Command: return PreprocList::BattleCommand;
+    case NameListId::Status: return PreprocList::BattleStatus;
+    case NameListId::Dance: return PreprocList::Dance;
     default: return PreprocList::Spell;
     }
 }

@@ -49,15 +49,22 @@ struct NameListTables {
     NameList esperNames;
     NameList attackNames;
     NameList specialAttackNames; // step 9.23, at the place patch detection found
+    NameList commandNames;       // the 32 battle commands
+    NameList statusNames;        // the 32 statuses
+    NameList danceNames;         // the 8 dances
+    NameList swordTechNames;     // the 8 sword techniques
 
     // Name pictures for list controls, drawn on first use.
     CPreprocRomData preproc;
 };
 
 // The lists the command line and the editors name by a word.
-enum class NameListId { Monster, Item, Spell, Esper, Attack, RareItem, Actor, SpecialAttack };
+enum class NameListId {
+    Monster, Item, Spell, Esper, Attack, RareItem, Actor, SpecialAttack, Command, Status, Dance, SwordTech
+};
 // "monster", "item", "spell", "esper", "attack", "rare-item", "actor",
-// "special-attack"; false for any other word.
+// "special-attack", "command", "status", "dance", "sword-tech"; false for
+// any other word.
 bool ParseNameListId(const std::string& word, NameListId& id);
 NameList& GetNameList(RomData& rd, NameListId id);
 const NameList& GetNameList(const RomData& rd, NameListId id);
@@ -69,6 +76,11 @@ struct FieldDesc;
 FieldDesc NameListField(std::string key, NameListId id);
 // Stores a name given in the tag language; empty on success, otherwise why not.
 std::string SetNameText(RomData& rd, NameListId id, uint32_t index, const std::string& utf8);
+
+// Entry `index` of the one list of 256 attacks the game numbers together
+// (the 54 magic spells, then the 27 espers, then the other attacks; see
+// SpellListName) in the tag language. Empty for an index past the end.
+std::wstring SpellListText(const RomData& rd, int index);
 
 // Fills monster entries 384-511, which the game does not have: the loader
 // makes them up so that out-of-range references still show something.

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "audio/AudioTables.h"
+#include "editors/ActorTables.h"
+#include "editors/BattleTables.h"
 #include "editors/EditorTables.h"
 #include "graphics/GraphicsTables.h"
 #include "monsters/BattleScriptTables.h"
@@ -55,6 +57,8 @@ struct RomData {
     MonsterTables monsters;
     BattleScriptTables scripts;
     EditorTables editors;
+    ActorTables actors;
+    BattleTables battle;
     AudioTables audio;
     WorldMaps maps;
 

@@ -1,14 +1,18 @@
 #pragma once
 // Helpers shared by the offscreen window tests.
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QString>
+#include <QTabWidget>
+#include <QTimer>
 #include <QWidget>
 #include <QtGlobal>
 #include <memory>
 
+#include "EditorRegistry.h"
 #include "SyntheticImage.h"
 #include "rom/Document.h"
 
@@ -46,6 +50,44 @@ inline void IsolateSettings(const QString& settingsDir)
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir);
     QDir().mkpath(QStringLiteral(QUORVEX_SCREENSHOT_DIR));
+}
+
+// Runs `act` on the modal dialog of type D as soon as one is open (checked
+// every 10 ms, for at most `tries` times): call it before the code that
+// opens the dialog and waits for it.
+template <class D, class F>
+void WhenOpen(F act, int tries = 500)
+{
+    QTimer::singleShot(10, [act, tries] {
+        if (auto* d = dynamic_cast<D*>(QApplication::activeModalWidget()))
+            act(d);
+        else if (tries > 0)
+            WhenOpen<D>(act, tries - 1);
+    });
+}
+
+// Page `tab` of a tabbed editor as its own class.
+template <class P>
+P* PageOf(const QTabWidget* tabs, int tab)
+{
+    return dynamic_cast<P*>(tabs->widget(tab));
+}
+
+// Runs the editor registered on a toolbar command; true when a window of
+// type D opened (it is cancelled at once).
+template <class D>
+bool OpensFromToolbar(EditorCommand command, quorvex::CQuorvexDoc& doc)
+{
+    const auto it = EditorRegistry().find(command);
+    if (it == EditorRegistry().end())
+        return false;
+    bool opened = false;
+    WhenOpen<D>([&opened](D* d) {
+        opened = true;
+        d->reject();
+    });
+    it->second(nullptr, doc);
+    return opened;
 }
 
 // Writes the named synthetic variant into `folder` (as VARIANT.smc) and

@@ -64,7 +64,8 @@ TEST(CliText, NamesListsEveryEntry)
         lines += c == '\n';
     EXPECT_EQ(lines, 384u);
     EXPECT_EQ(r.out.rfind("0\t", 0), 0u);
-    for (const char* list : {"item", "spell", "esper", "attack", "rare-item", "actor", "special-attack"}) {
+    for (const char* list : {"item", "spell", "esper", "attack", "rare-item", "actor", "special-attack", "command",
+                             "status", "dance", "sword-tech"}) {
         r = RunProgram(kCli, {"names", list, path});
         EXPECT_EQ(r.exitCode, 0) << list << r.err;
         EXPECT_FALSE(r.out.empty()) << list;
