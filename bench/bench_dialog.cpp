@@ -1,10 +1,9 @@
 // Exporting and importing the full town dialogue script, and "Optimize all".
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <string>
 
-#include "SyntheticImage.h"
+#include "BenchImage.h"
 #include "rom/Document.h"
 #include "text/TextPage.h"
 
@@ -12,33 +11,16 @@ using namespace quorvex;
 
 namespace {
 
-CQuorvexDoc* OpenSynthetic(const synth::SynthOptions& options)
-{
-    const std::string path = "/tmp/quorvex_bench_dialog.smc";
-    synth::WriteSyntheticImage(path, options);
-    auto* d = new CQuorvexDoc;
-    d->OnOpenDocument(path);
-    std::remove(path.c_str());
-    return d;
-}
-
 // The demo image (the game's own dialogue routine, two pages).
-CQuorvexDoc& Doc()
-{
-    static CQuorvexDoc* doc = OpenSynthetic({});
-    return *doc;
-}
+CQuorvexDoc& Doc() { return bench::SyntheticDocument("dialog"); }
 
 // An image in the FF3Edit layout: the town dialogue has a third page in the
 // expanded section, and every change is checked against that layout.
 CQuorvexDoc& ThirdPageDoc()
 {
-    static CQuorvexDoc* doc = [] {
-        synth::SynthOptions o;
-        synth::FindVariant("dialog-ff3edit", o);
-        return OpenSynthetic(o);
-    }();
-    return *doc;
+    synth::SynthOptions o;
+    synth::FindVariant("dialog-ff3edit", o);
+    return bench::SyntheticDocument("dialog-ff3edit", o);
 }
 
 void BM_ExportTownDialogue(benchmark::State& state)

@@ -2,11 +2,10 @@
 // one formation preview, one monster, and the decompressor.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <string>
 
 #include "LzCompress.h"
-#include "SyntheticImage.h"
+#include "BenchImage.h"
 #include "graphics/Backgrounds.h"
 #include "graphics/Decompress.h"
 #include "graphics/MonsterRender.h"
@@ -16,17 +15,7 @@ using namespace quorvex;
 
 namespace {
 
-CQuorvexDoc& Doc()
-{
-    static CQuorvexDoc* doc = [] {
-        const std::string path = "/tmp/quorvex_bench_graphics.smc";
-        synth::WriteSyntheticImage(path);
-        auto* d = new CQuorvexDoc;
-        d->OnOpenDocument(path, true);
-        return d;
-    }();
-    return *doc;
-}
+CQuorvexDoc& Doc() { return bench::SyntheticDocument("graphics"); }
 
 void BM_RenderAllBackgrounds(benchmark::State& state)
 {

@@ -1,10 +1,7 @@
-// Title, version, the code sequences patch detection reads, the battle
-// scripts and their code operands.
-#include <algorithm>
+// Title, version and the code sequences patch detection reads.
 #include <cstring>
 
 #include "SynthImage.h"
-#include "monsters/BattleScriptTables.h"
 #include "rom/PatchDetect.h"
 #include "rom/RomAddress.h"
 
@@ -64,88 +61,6 @@ void FillCodeAndHeader(SynthImage& img)
         if (at != 0)
             img.Put(at, code, 41);
     }
-}
-
-namespace {
-
-// One random but well-formed script: a first wave of commands, 0xFF, a
-// second wave, 0xFF.
-std::vector<uint8_t> MakeScript(Rng& rng, int maxCommands)
-{
-    static const int kOperands[16] = {3, 1, 3, 2, 3, 3, 3, 1, 2, 3, 3, 2, 3, 0, 0, 0};
-    std::vector<uint8_t> s;
-    for (int wave = 0; wave < 2; ++wave) {
-        const int count = static_cast<int>(rng.Range(wave == 0 ? 1 : 0, static_cast<uint32_t>(maxCommands)));
-        for (int c = 0; c < count; ++c) {
-            if (rng.Range(0, 2) == 0) {
-                s.push_back(static_cast<uint8_t>(rng.Range(0, 0xEF))); // a plain attack
-            } else {
-                const uint8_t op = static_cast<uint8_t>(rng.Range(0xF0, 0xFE));
-                s.push_back(op);
-                for (int k = 0; k < kOperands[op - 0xF0]; ++k)
-                    s.push_back(static_cast<uint8_t>(rng.Range(0, 0xFE)));
-            }
-        }
-        s.push_back(0xFF);
-    }
-    return s;
-}
-
-// Packs 384 scripts from the start of `area` and fills `pointers`.
-void PackScripts(SynthImage& img, std::vector<uint8_t>& area, std::vector<uint8_t>& pointers, int maxCommands,
-                 size_t limit)
-{
-    size_t pos = 0;
-    for (int i = 0; i < 384; ++i) {
-        std::vector<uint8_t> s = MakeScript(img.rng, maxCommands);
-        if (pos + s.size() > limit - 2 * static_cast<size_t>(383 - i))
-            s = {0xFF, 0xFF};
-        WriteLe16(&pointers[2 * i], static_cast<uint16_t>(pos));
-        std::copy(s.begin(), s.end(), area.begin() + static_cast<long>(pos));
-        pos += s.size();
-    }
-}
-
-} // namespace
-
-void FillBattleScripts(SynthImage& img)
-{
-    const SynthOptions& o = img.opts;
-    const ScriptOperandPlaces places = ScriptOperands(o.romType);
-    uint32_t ptrBase = kScriptPtrBaseOwn;
-    uint32_t dataBase = kScriptDataBaseOwn;
-    size_t capacity = kScriptSpaceOwn;
-    int maxCommands = 4;
-    switch (o.scriptLocation) {
-    case 1: // grown in place past the game's own area
-        capacity = 0x3F00;
-        maxCommands = 7;
-        break;
-    case 2:
-        ptrBase = 0xF00000;
-        dataBase = 0xF00300;
-        capacity = 0x8000;
-        break;
-    case 3:
-        dataBase = o.mbit == 32 ? 0xFE0000 : 0xF60000;
-        capacity = kScriptSpaceRelocated;
-        maxCommands = 6;
-        break;
-    default: break;
-    }
-    std::vector<uint8_t> area(capacity, 0xFF), pointers(kScriptPointerBytes);
-    PackScripts(img, area, pointers, maxCommands, capacity);
-    if (o.scriptLocation == 1) {
-        // Make sure at least one script starts past the game's own space.
-        WriteLe16(&pointers[2 * 383], 0x3A00);
-        area[0x3A00] = 0xFF;
-        area[0x3A01] = 0xFF;
-    }
-    img.Put(SnesToRom(ptrBase), pointers);
-    img.Put(SnesToRom(dataBase), area);
-    img.Put24(places.pointerBase, ptrBase);
-    for (uint32_t p : places.dataBase)
-        img.Put24(p, dataBase);
 }
 
 } // namespace quorvex::synth

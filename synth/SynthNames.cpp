@@ -139,6 +139,10 @@ void FillNames(SynthImage& img)
     }
     if (len != 0)
         PutList(img, at, 384, len);
+
+    // The battle command names (North American release: 32 of 7 characters).
+    if (!jp)
+        PutList(img, 0x18CEA0, 32, 7);
 }
 
 } // namespace quorvex::synth

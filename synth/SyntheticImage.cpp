@@ -92,6 +92,8 @@ std::vector<Variant> AllVariants()
     add("scripts-overflow-28", [](SynthOptions& o) { o.mbit = 28; o.scriptLocation = 1; });
     add("scripts-bank-f0", [](SynthOptions& o) { o.mbit = 28; o.scriptLocation = 2; });
     add("scripts-relocated", [](SynthOptions& o) { o.mbit = 32; o.scriptLocation = 3; });
+    add("scripts-mag-roader", [](SynthOptions& o) { o.scriptDefect = ScriptDefect::MagRoader; });
+    add("scripts-shared-jp", [](SynthOptions& o) { o.romType = 2; o.scriptDefect = ScriptDefect::SharedPointer; });
     add("missing-minimap", [](SynthOptions& o) { o.missingMap = MissingMapBlock::MiniMap; });
     add("missing-mapdata", [](SynthOptions& o) { o.missingMap = MissingMapBlock::MapData; });
     add("missing-maptiles", [](SynthOptions& o) { o.missingMap = MissingMapBlock::MapTiles; });

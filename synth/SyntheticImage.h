@@ -13,6 +13,10 @@ namespace quorvex::synth {
 enum class DialogueRoutine { Own, FF3Edit, Unknown };
 enum class AttackNameRoutine { Own, ExpA, ExpB, Unknown };
 enum class MissingMapBlock { None, MiniMap, MapData, MapTiles };
+// A fault of the battle-script area: the game's own Mag Roader defect
+// (script 243 runs 12 bytes into the next one), or two monsters sharing
+// one script so that the scripts no longer fit when counted per monster.
+enum class ScriptDefect { None, MagRoader, SharedPointer };
 
 struct SynthOptions {
     uint8_t romType = 1;      // 1 FF3us, 2 FF6j
@@ -24,6 +28,7 @@ struct SynthOptions {
     DialogueRoutine dialogue = DialogueRoutine::Own;
     AttackNameRoutine attackNames = AttackNameRoutine::Own;
     int scriptLocation = 0;   // 0 own, 1 overflowing in place, 2 bank $F0, 3 our relocation
+    ScriptDefect scriptDefect = ScriptDefect::None;
     MissingMapBlock missingMap = MissingMapBlock::None;
     bool mapInExpanded = false; // a world-map block laid into the expanded section
     // World-map blocks laid out as the North American release has them (the

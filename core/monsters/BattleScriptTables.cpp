@@ -1,6 +1,6 @@
 #include "monsters/BattleScriptTables.h"
 
-#include <algorithm>
+#include <cstdio>
 
 #include "rom/RomData.h"
 
@@ -26,31 +26,25 @@ const char* kOstikWarning =
     "Ostik Monster AI patch was detected.\nIn order to save edited battle script with Quorvex,\n"
     "follow these steps:\n   1) Move battle script (Manage expanded ROM menu)\n   2) Restart Quorvex\n";
 
-// Operand count of a script command by its opcode.
-int OperandCount(uint8_t op)
+// The North American release's battle command names: 32 of 7 characters,
+// right after the spell descriptions.
+constexpr uint32_t kCommandNamesUs = 0x18CEA0;
+
+// Bytes of ROM the image holds, judged by its accepted size (the smallest
+// accepted size for an image of another length).
+uint32_t RomBytes(const RomData& rd)
 {
-    static const int kHigh[16] = {3, 1, 3, 2, 3, 3, 3, 1, 2, 3, 3, 2, 3, 0, 0, 0};
-    return op < 0xF0 ? 0 : kHigh[op - 0xF0];
+    return rd.imageSize > 0 ? static_cast<uint32_t>(rd.imageSize) - kCopierHeaderSize : kImageSize24 - kCopierHeaderSize;
 }
 
-// Bytes the 384 scripts use together: each script runs from its pointer to
-// its second 0xFF command. A script that runs off the area counts to the end.
-uint32_t MeasureScripts(const BattleScriptTables& s)
+bool AreaInImage(const RomData& rd)
 {
-    uint32_t used = 0;
-    for (size_t i = 0; i + 1 < s.pointers.size(); i += 2) {
-        const size_t start = ReadLe16(&s.pointers[i]);
-        size_t q = start;
-        int ends = 0;
-        while (q < s.data.size() && ends < 2) {
-            const uint8_t op = s.data[q];
-            if (op == 0xFF)
-                ++ends;
-            q += 1 + static_cast<size_t>(OperandCount(op));
-        }
-        used += static_cast<uint32_t>(std::min(q, s.data.size()) - std::min(start, s.data.size()));
-    }
-    return used;
+    const BattleScriptTables& s = rd.scripts;
+    if (s.pointerBase < kSnesBase || s.dataBase < kSnesBase)
+        return false;
+    const uint64_t end = RomBytes(rd);
+    return SnesToRom(s.pointerBase) + uint64_t{kScriptPointerBytes} <= end &&
+           SnesToRom(s.dataBase) + uint64_t{s.set.Capacity()} <= end;
 }
 
 } // namespace
@@ -66,19 +60,30 @@ std::string LoadBattleScripts(ImageFile& f, RomData& rd)
     s.dataBase = ReadLe24(op);
 
     const uint32_t location = ScriptLocation(rd.romFlags);
-    s.space = location == 0 ? kScriptSpaceOwn : kScriptSpaceRelocated;
-    // Operands that do not lead into the image give empty tables (0xFF).
-    s.pointers.assign(kScriptPointerBytes, 0xFF);
-    s.data.assign(kScriptSpaceRelocated, 0xFF);
+    s.set.InitSet(location == 0 ? kScriptSpaceOwn : kScriptSpaceRelocated);
+    // Only bytes the file really holds count as script data: a script that
+    // runs past them, or a base outside the image, cannot be split.
+    std::vector<uint8_t> pointers(kScriptPointerBytes, 0xFF);
+    std::vector<uint8_t> data(kScriptSpaceRelocated, 0xFF);
+    size_t pointerBytes = 0;
+    size_t dataBytes = 0;
     if (s.pointerBase >= kSnesBase)
-        f.ReadRom(SnesToRom(s.pointerBase), s.pointers.data(), s.pointers.size());
+        pointerBytes = f.ReadRom(SnesToRom(s.pointerBase), pointers.data(), pointers.size());
     if (s.dataBase >= kSnesBase)
-        f.ReadRom(SnesToRom(s.dataBase), s.data.data(), s.data.size());
-    s.usedBytes = MeasureScripts(s);
+        dataBytes = f.ReadRom(SnesToRom(s.dataBase), data.data(), data.size());
+    if (pointerBytes < kScriptPointerBytes) {
+        s.set.SetStatus(kScriptsUnsplittable);
+    } else {
+        s.set.LoadSet(pointers.data(), data.data(), dataBytes);
+    }
+
+    s.commandNames.Clear();
+    if (rd.romType == kRomFF3us)
+        s.commandNames.Load(f, kCommandNamesUs, 7, 32);
 
     std::string warning;
     if (location == 1)
-        warning = rd.imageSize == 0x300200 ? kHalbrecWarning24 : kHalbrecWarning;
+        warning = rd.imageSize == kImageSize24 ? kHalbrecWarning24 : kHalbrecWarning;
     else if (location == 2)
         warning = kOstikWarning;
     if (!warning.empty())
@@ -86,25 +91,74 @@ std::string LoadBattleScripts(ImageFile& f, RomData& rd)
     return warning;
 }
 
+bool ScriptsWritable(const RomData& rd)
+{
+    const BattleScriptTables& s = rd.scripts;
+    // A foreign battle-script patch: its layout is not ours to rewrite.
+    if (rd.romFlags & kFlagScriptWarned)
+        return false;
+    const int status = s.set.Status();
+    if (status == kScriptsUnsplittable || status == kScriptsOverCapacity)
+        return false;
+    return s.set.Avail() >= 0 && AreaInImage(rd);
+}
+
+std::string BattleScriptsDiffer(const RomData& a, const RomData& b)
+{
+    int differ = 0;
+    for (int i = 0; i < kBattleScriptCount; ++i)
+        if (!(a.scripts.set.Script(i) == b.scripts.set.Script(i)))
+            ++differ;
+    std::string out;
+    if (differ > 0)
+        out = std::to_string(differ) + (differ == 1 ? " script" : " scripts");
+    if (a.scripts.dataBase != b.scripts.dataBase) {
+        char where[32];
+        std::snprintf(where, sizeof where, "data at $%06X", b.scripts.dataBase);
+        out += (out.empty() ? "" : ", ") + std::string(where);
+    }
+    return out;
+}
+
 void StoreBattleScripts(ImageFile& f, RomData& rd)
 {
     BattleScriptTables& s = rd.scripts;
-    // A foreign battle-script patch: its layout is not ours to rewrite.
-    if (rd.romFlags & kFlagScriptWarned)
-        return;
-    if (s.usedBytes > s.space || s.pointerBase < kSnesBase || s.dataBase < kSnesBase)
+    if (!ScriptsWritable(rd))
         return;
     const uint32_t dataRom = SnesToRom(s.dataBase);
-    // The area must lie inside the image: a relocation into a bank the file
-    // does not hold is never written.
-    if (!f.HoldsRom(dataRom, s.space) || !f.HoldsRom(SnesToRom(s.pointerBase), kScriptPointerBytes))
+    const uint32_t pointerRom = SnesToRom(s.pointerBase);
+    // A relocation into a bank the file does not hold is never written.
+    if (!f.HoldsRom(dataRom, s.set.Capacity()) || !f.HoldsRom(pointerRom, kScriptPointerBytes))
         return;
-    std::vector<uint8_t> area(s.data.begin(), s.data.begin() + s.space);
-    f.WriteRom(SnesToRom(s.pointerBase), s.pointers);
+
+    // What the file holds now: the bases in the game's code, and the
+    // scripts found where they lead.
+    const ScriptOperandPlaces places = ScriptOperands(rd.romType);
+    uint8_t op[3];
+    f.ReadRom(places.pointerBase, op, 3);
+    const bool moved = ReadLe24(op) != s.pointerBase || [&] {
+        f.ReadRom(places.dataBase[0], op, 3);
+        return ReadLe24(op) != s.dataBase;
+    }();
+    if (!moved) {
+        const std::vector<uint8_t> pointers = f.ReadRom(pointerRom, kScriptPointerBytes);
+        const std::vector<uint8_t> data = f.ReadRom(dataRom, kScriptSpaceRelocated);
+        BattleScriptSet held;
+        held.InitSet(s.set.Capacity());
+        if (held.LoadSet(pointers.data(), data.data(), data.size()) != kScriptsUnsplittable && held == s.set)
+            return;
+    }
+
+    std::vector<uint8_t> area, pointers;
+    s.set.PackSet(area, pointers);
+    area.resize(s.set.Capacity());
+    f.WriteRom(pointerRom, pointers);
     f.WriteRom(dataRom, area);
-    if (ScriptLocation(rd.romFlags) == 3) {
-        const ScriptOperandPlaces places = ScriptOperands(rd.romType);
-        uint8_t op[3];
+    // The game's code holds the bases. They are written whenever they
+    // differ from the placement: moving the scripts into a bank, to another
+    // bank, or back to the game's own place (a reopened image would
+    // otherwise still read the bank).
+    if (moved) {
         WriteLe24(op, s.pointerBase);
         f.WriteRom(places.pointerBase, op, 3);
         WriteLe24(op, s.dataBase);

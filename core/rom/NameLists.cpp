@@ -1,5 +1,6 @@
 #include "rom/NameLists.h"
 
+#include "rom/AttackNameRoutine.h"
 #include "rom/RomData.h"
 #include "rom/TableDesc.h"
 #include "text/TextCodec.h"
@@ -211,7 +212,11 @@ void StoreSpecialAttackNames(ImageFile& f, RomData& rd)
     // With an unknown change to the name routine there is nowhere to write.
     if (rd.spAttackNameLen == 0 || rd.spAttackNameAddr < kSnesBase)
         return;
+    // Names moved to a bank the file does not hold are not written at all.
+    if (!f.HoldsRom(SnesToRom(rd.spAttackNameAddr), 384u * rd.spAttackNameLen))
+        return;
     rd.names.specialAttackNames.Store(f);
+    StoreAttackNameRoutine(f, rd);
 }
 
 namespace {

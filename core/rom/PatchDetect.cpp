@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "monsters/BattleScriptTables.h"
+#include "rom/AttackNameRoutine.h"
 #include "rom/RomData.h"
 #include "text/PrintableText.h"
 
@@ -87,36 +88,20 @@ void DetectScriptLocation(ImageFile& f, RomData& rd)
 void DetectAttackNames(ImageFile& f, RomData& rd)
 {
     if (rd.romType == kRomFF6j) {
-        rd.spAttackNameAddr = 0xCFD400;
-        rd.spAttackNameLen = 8;
+        rd.spAttackNameAddr = kAttackNamesJpAddr;
+        rd.spAttackNameLen = kAttackNamesJpLen;
         return;
     }
     const uint32_t at = AttackNameRoutineOffset(rd.version);
-    uint8_t code[41];
-    if (at == 0) {
-        // No routine position is known for other versions: an unknown change.
-        std::memset(code, 0, sizeof code);
-    } else {
+    uint8_t code[kAttackNameRoutineSize];
+    // No routine position is known for other versions: an unknown change.
+    std::memset(code, 0, sizeof code);
+    if (at != 0)
         f.ReadRom(at, code, sizeof code);
-    }
-    rd.romFlags &= ~(kFlagAttackNamesA | kFlagAttackNamesB);
-    if (at != 0 && std::memcmp(code, kAttackNamesOwn, 41) == 0) {
-        rd.spAttackNameAddr = 0xCFD0D0;
-        rd.spAttackNameLen = 10;
-    } else if (at != 0 && std::memcmp(code + 1, kAttackNamesExpA, 40) == 0) {
-        rd.romFlags |= kFlagAttackNamesA;
-        rd.spAttackNameAddr = static_cast<uint32_t>(code[0]) << 16;
-        rd.spAttackNameLen = 16;
-    } else if (at != 0 && std::memcmp(code + 1, kAttackNamesExpBHead, 15) == 0 &&
-               std::memcmp(code + 24, kAttackNamesExpBTail, 17) == 0) {
-        rd.romFlags |= kFlagAttackNamesB;
-        rd.spAttackNameAddr = (static_cast<uint32_t>(code[0]) << 16) + ReadLe16(code + 16);
-        rd.spAttackNameLen = 16;
-    } else {
-        rd.romFlags |= kFlagAttackNamesA | kFlagAttackNamesB;
-        rd.spAttackNameAddr = 0;
-        rd.spAttackNameLen = 0;
-    }
+    const AttackNamePlacement p = ReadAttackNameRoutine(code);
+    rd.romFlags = (rd.romFlags & ~(kFlagAttackNamesA | kFlagAttackNamesB)) | p.bits;
+    rd.spAttackNameAddr = p.address;
+    rd.spAttackNameLen = p.length;
 }
 
 } // namespace

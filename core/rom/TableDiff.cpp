@@ -1,5 +1,6 @@
 #include "rom/TableDiff.h"
 
+#include "monsters/BattleScriptTables.h"
 #include "rom/RomData.h"
 #include "rom/TableDesc.h"
 
@@ -74,6 +75,7 @@ const std::vector<DataDiff>& AllDataDiffs()
         TextBlockDiff("multiple-tile table", &TextTables::multiTile),
         {"dual-tile table", DteEntriesDiffer},
         {"sound samples", SamplesDiffer},
+        {"battle scripts", BattleScriptsDiffer},
     };
     return diffs;
 }

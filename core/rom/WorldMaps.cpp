@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "graphics/Decompress.h"
+#include "rom/DataRelocation.h"
 #include "rom/RomData.h"
 #include "text/TextTables.h"
 
@@ -154,9 +155,8 @@ std::array<uint32_t, kWorldBlockCount> LayOutWorldMaps(const RomData& rd)
     std::array<uint32_t, kWorldBlockCount> sizes{};
     for (int b = 0; b < kWorldBlockCount; ++b)
         sizes[b] = static_cast<uint32_t>(rd.maps.blocks[b].size());
-    const uint32_t expandedEnd =
-        rd.HasExpandedSection() ? HeaderedToSnes(static_cast<uint32_t>(rd.imageSize)) : 0;
-    return PlaceWorldMapBlocks(sizes, rd.maps.spots, 0xF00000 + ThirdPageUsedBytes(rd), expandedEnd);
+    // Blocks never reach a bank that relocated scripts or names occupy.
+    return PlaceWorldMapBlocks(sizes, rd.maps.spots, 0xF00000 + ThirdPageUsedBytes(rd), ExpandedMapLimit(rd));
 }
 
 void StoreWorldMaps(ImageFile& f, RomData& rd)

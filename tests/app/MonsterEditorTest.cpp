@@ -89,7 +89,7 @@ private slots:
             CMonsterEd sheet(*doc);
             QCOMPARE(sheet.windowTitle(), QString("Quorvex: Monsters Editor"));
             QVERIFY(messages.Log().isEmpty());
-            const QStringList titles = {"Specs", "Enemy Specials Anim.", "Small Quotes", "Big Quotes"};
+            const QStringList titles = {"Specs", "Battle Script", "Enemy Specials Anim.", "Small Quotes", "Big Quotes"};
             QCOMPARE(sheet.Tabs()->count(), titles.size());
             for (int i = 0; i < titles.size(); ++i)
                 QCOMPARE(sheet.Tabs()->tabText(i), titles[i]);
@@ -320,7 +320,7 @@ private slots:
         QCOMPARE(messages.Log().size(), 1);
         QCOMPARE(messages.Log()[0].kind, QString("error"));
         QCOMPARE(messages.Log()[0].text, QString(kBigQuotesProblem));
-        QCOMPARE(sheet.Tabs()->count(), 3);
+        QCOMPARE(sheet.Tabs()->count(), 4);
         QVERIFY(sheet.Page("Small Quotes") && !sheet.Page("Big Quotes"));
         TypeInto(sheet.Specs()->NumberField("mp"), "12");
         sheet.accept();

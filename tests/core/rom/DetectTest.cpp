@@ -175,19 +175,19 @@ TEST(Detect, BattleScriptWarningsAndStoreBlock)
     EXPECT_EQ(ostik->result.warning,
               "Ostik Monster AI patch was detected.\nIn order to save edited battle script with Quorvex,\n"
               "follow these steps:\n   1) Move battle script (Manage expanded ROM menu)\n   2) Restart Quorvex\n");
-    EXPECT_EQ(ostik->doc.Rom().scripts.space, kScriptSpaceRelocated);
+    EXPECT_EQ(ostik->doc.Rom().scripts.set.Capacity(), kScriptSpaceRelocated);
 
     // A blocked store writes nothing even when the scripts were edited.
     const auto before = test::ReadFileBytes(ostik->path);
-    ostik->doc.Rom().scripts.data[0] ^= 0xFF;
+    ostik->doc.Rom().scripts.set.EraseScript(0);
     ASSERT_TRUE(ostik->doc.OnSaveDocument(ostik->path).ok);
     EXPECT_EQ(test::ReadFileBytes(ostik->path), before);
 
     auto own = Open({});
-    EXPECT_EQ(own->doc.Rom().scripts.space, kScriptSpaceOwn);
+    EXPECT_EQ(own->doc.Rom().scripts.set.Capacity(), kScriptSpaceOwn);
     EXPECT_EQ(own->doc.Rom().scripts.dataBase, kScriptDataBaseOwn);
-    EXPECT_GT(own->doc.Rom().scripts.usedBytes, 384u * 2);
-    EXPECT_LE(own->doc.Rom().scripts.usedBytes, kScriptSpaceOwn);
+    EXPECT_GT(own->doc.Rom().scripts.set.Used(), 384u * 2);
+    EXPECT_LE(own->doc.Rom().scripts.set.Used(), kScriptSpaceOwn);
     EXPECT_FALSE(own->doc.Rom().romFlags & kFlagScriptWarned);
 
     auto relocated = Open(test::Variant("scripts-relocated"));
