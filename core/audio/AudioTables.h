@@ -1,5 +1,5 @@
 #pragma once
-// The instrument samples (step 9.20): 63 three-byte SNES pointers at
+// The instrument samples: 63 three-byte SNES pointers at
 // 0x53C5F and the data area they point into, 0x31245 bytes at 0x54A35
 // (the same for every release). Each sample is a 16-bit length in bytes
 // followed by that many bytes of BRR blocks.

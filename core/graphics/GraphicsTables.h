@@ -1,6 +1,6 @@
 #pragma once
-// Graphics tables of the image: monster palettes (step 9.2); fonts, monster
-// graphics, mappings and tile sets (9.3); battle backgrounds (9.19).
+// Graphics tables of the image: monster palettes; fonts, monster graphics,
+// mappings and tile sets; battle backgrounds.
 //
 // The monster and battle background tables are modelled here; nothing of
 // them is edited, they are written back as read. The fonts, wallpapers and
@@ -84,12 +84,12 @@ struct BackgroundCache {
 };
 
 struct GraphicsTables {
-    // Step 9.2: palette words as stored (bit 15 is kept so that saving an
+    // Monster palettes: words as stored (bit 15 is kept so that saving an
     // unedited image changes nothing; drawing ignores it).
     std::vector<uint16_t> monsterPalettes; // 768 x 8 words
     std::vector<uint16_t> extraPalettes;   // 32 x 8 words
 
-    // Step 9.3.
+    // Fonts, monster graphics and their mappings.
     BitmapTables bitmaps; // fonts, wallpapers, field sprites
     std::vector<uint8_t> monsterGraphics;            // 0x39000 bytes of tile data
     std::vector<MonsterGfxRecord> monsterGfxRecords; // 416
@@ -97,7 +97,7 @@ struct GraphicsTables {
     std::array<std::array<uint8_t, 32>, kMappingCount> largeMappings{};
     std::array<uint16_t, 256> mappingTileCount{}; // computed from the mappings (a full large one has 256)
 
-    // Step 9.19.
+    // Battle backgrounds.
     std::vector<BattleBackgroundRecord> backgrounds; // 56
     std::vector<uint8_t> backgroundPalettes;         // 0x1500 bytes, 8-colour palettes
     std::vector<uint32_t> backgroundGfxPointers;     // 168 SNES addresses

@@ -70,34 +70,34 @@ SaveResult CQuorvexDoc::OnSaveDocument(const std::string& path)
 
 std::string LoadGameTables(ImageFile& f, RomData& rd)
 {
-    LoadFormations(f, rd);         // 9.1
-    LoadMonsterPalettes(f, rd);    // 9.2
-    LoadGraphics(f, rd);           // 9.3
-    LoadMonsterNames(f, rd);       // 9.4
-    LoadMonsters(f, rd);           // 9.5
+    LoadFormations(f, rd);
+    LoadMonsterPalettes(f, rd);
+    LoadGraphics(f, rd);
+    LoadMonsterNames(f, rd);
+    LoadMonsters(f, rd);
     LoadBattleTexts(f, rd);
-    std::string warning = LoadBattleScripts(f, rd); // 9.6
-    LoadItemNames(f, rd);          // 9.7
+    std::string warning = LoadBattleScripts(f, rd);
+    LoadItemNames(f, rd);
     LoadItems(f, rd);
     LoadItemDescriptions(f, rd);
-    LoadBattleAnimations(f, rd);   // 9.8
-    LoadMorphPacks(f, rd);         // 9.9
-    LoadActorNames(f, rd);         // 9.10
+    LoadBattleAnimations(f, rd);
+    LoadMorphPacks(f, rd);
+    LoadActorNames(f, rd);
     LoadActors(f, rd);
-    LoadColosseum(f, rd);          // 9.11
-    LoadMagicNames(f, rd);         // 9.12
-    LoadMonsterExtras(f, rd);      // 9.13
-    LoadPacksAndZones(f, rd);      // 9.14
-    LoadEncounterTables(f, rd);    // 9.15
-    LoadSpells(f, rd);             // 9.16
-    LoadSpellAnimations(f, rd);    // 9.17
-    LoadEspers(f, rd);             // 9.18
-    LoadBattleBackgrounds(f, rd);  // 9.19
-    LoadSoundSamples(f, rd);       // 9.20
-    LoadDialogue(f, rd);           // 9.21
-    LoadWorldMaps(f, rd);          // 9.22
-    LoadSpecialAttackNames(f, rd); // 9.23
-    LoadBattleEditorData(f, rd);   // 9.24
+    LoadColosseum(f, rd);
+    LoadMagicNames(f, rd);
+    LoadMonsterExtras(f, rd);
+    LoadPacksAndZones(f, rd);
+    LoadEncounterTables(f, rd);
+    LoadSpells(f, rd);
+    LoadSpellAnimations(f, rd);
+    LoadEspers(f, rd);
+    LoadBattleBackgrounds(f, rd);
+    LoadSoundSamples(f, rd);
+    LoadDialogue(f, rd);
+    LoadWorldMaps(f, rd);
+    LoadSpecialAttackNames(f, rd);
+    LoadBattleEditorData(f, rd);
     LoadBattleTables(f, rd);
     return warning;
 }

@@ -41,14 +41,14 @@ constexpr uint32_t kMonsterNamesRead = 384;
 constexpr uint32_t kMonsterNamesHeld = 512;
 
 struct NameListTables {
-    NameList monsterNames;       // step 9.4: 384 read, 512 held
-    NameList itemNames;          // step 9.7
+    NameList monsterNames;       // 384 read, 512 held
+    NameList itemNames;
     NameList rareItemNames;
-    NameList actorNames;         // step 9.10
-    NameList spellNames;         // step 9.12
+    NameList actorNames;
+    NameList spellNames;
     NameList esperNames;
     NameList attackNames;
-    NameList specialAttackNames; // step 9.23, at the place patch detection found
+    NameList specialAttackNames; // at the place patch detection found
     NameList commandNames;       // the 32 battle commands
     NameList statusNames;        // the 32 statuses
     NameList danceNames;         // the 8 dances

@@ -1,7 +1,7 @@
 #pragma once
-// The game's text blocks: battle messages and monster battle dialogue
-// (step 9.5), item descriptions (9.7), the dual-tile table, town dialogue
-// and location names (9.21).
+// The game's text blocks: battle messages and monster battle dialogue,
+// item descriptions, the dual-tile table, town dialogue and location
+// names.
 #include <cstdint>
 #include <string>
 
