@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -10,6 +11,8 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QTableWidget>
+#include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "CaptionEdit.h"
@@ -100,14 +103,17 @@ CTextPage::CTextPage(RomData& rd, TextPageConfig config, QWidget* parent)
     save->setContext(Qt::WidgetWithChildrenShortcut);
     connect(save, &QShortcut::activated, this, &CTextPage::OnApply);
     connect(m_edit, &CCaptionEdit::applyRequested, this, &CTextPage::OnApply);
-    connect(m_list, &QTableWidget::currentCellChanged, this, [this](int row, int, int, int) {
-        if (row >= 0 && row != m_index)
-            Select(row);
-    });
+    connect(m_list, &QTableWidget::currentCellChanged, this, [this](int row, int, int, int) { OnRowChanged(row); });
 
+    // The buttons in two columns, so that the list keeps most of the height.
+    auto* buttons = new QGridLayout;
+    int at = 0;
+    for (QPushButton* b : {m_apply, m_add, m_deleteAll, m_optimize, charTable, importBtn, exportBtn}) {
+        buttons->addWidget(b, at / 2, at % 2);
+        ++at;
+    }
     auto* right = new QVBoxLayout;
-    for (QPushButton* b : {m_apply, m_add, m_deleteAll, m_optimize, charTable, importBtn, exportBtn})
-        right->addWidget(b);
+    right->addLayout(buttons);
     right->addWidget(m_remaining);
     right->addStretch();
     auto* editRow = new QHBoxLayout;
@@ -182,9 +188,69 @@ void CTextPage::Fill(const PageProgressFn& progress)
 
 void CTextPage::Refresh()
 {
+    const bool pending = HasPendingEdit();
+    const QString typed = m_edit->toPlainText();
     Fill({});
     m_index = m_logic->ClampIndex(m_index);
     Select(m_index);
+    if (pending) {
+        m_edit->setPlainText(typed);
+        m_edit->document()->setModified(true);
+    }
+}
+
+bool CTextPage::HasPendingEdit() const { return m_edit->document()->isModified(); }
+
+void CTextPage::StoreShown()
+{
+    if (HasPendingEdit())
+        OnApply();
+}
+
+void CTextPage::OnRowChanged(int row)
+{
+    if (row < 0 || row == m_index)
+        return;
+    StoreShown();
+    if (HasPendingEdit()) {
+        // The caption could not be applied: its row stays selected. A mouse
+        // click selects again on release, so the row is selected once more
+        // when the click is over.
+        auto keep = [this] {
+            const QSignalBlocker block(m_list);
+            m_list->setCurrentCell(m_index, 0);
+        };
+        keep();
+        QTimer::singleShot(0, this, keep);
+        return;
+    }
+    Select(row);
+}
+
+bool CTextPage::FindNext(const QString& text)
+{
+    const int n = m_list->rowCount();
+    for (int step = 1; step <= n; ++step) {
+        const int row = (m_index + step) % n;
+        for (int col = 0; col < m_list->columnCount(); ++col) {
+            const QTableWidgetItem* item = m_list->item(row, col);
+            if (item && item->text().contains(text, Qt::CaseInsensitive)) {
+                m_list->setCurrentCell(row, 0); // applies a typed caption first
+                m_list->scrollToItem(m_list->item(row, 0));
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool CTextPage::GoTo(long index)
+{
+    if (index < 0 || index >= m_list->rowCount())
+        return false;
+    m_list->setCurrentCell(static_cast<int>(index), 0);
+    m_list->scrollToItem(m_list->item(static_cast<int>(index), 0));
+    return true;
 }
 
 void CTextPage::Select(int index)
@@ -238,6 +304,8 @@ void CTextPage::OnApply()
     ShowMessage(r.message);
     if (!r.applied)
         return;
+    m_edit->document()->setModified(false);
+    emit edited();
     FillRow(m_index);
     UpdateLabels();
     if (m_logic->Config().fixed) {
@@ -252,9 +320,14 @@ void CTextPage::OnApply()
 
 void CTextPage::OnAdd()
 {
+    // The new caption is selected: what was typed is applied first.
+    StoreShown();
+    if (HasPendingEdit())
+        return;
     const PageMessage m = m_logic->AddCaption();
     ShowMessage(m);
     if (m.Empty()) {
+        emit edited();
         Refresh();
         Select(m_logic->StringCount() - 1);
     }
@@ -268,6 +341,7 @@ void CTextPage::OnDeleteAll()
         ProgressScope p(*m_progress, pagetext::kProgressDeleting);
         m_logic->DeleteAll(p.Fn());
     }
+    emit edited();
     Refresh();
 }
 
@@ -277,6 +351,7 @@ void CTextPage::OnOptimize()
         ProgressScope p(*m_progress, pagetext::kProgressOptimizing);
         m_logic->OptimizeAll(p.Fn());
     }
+    emit edited();
     Refresh();
 }
 
@@ -304,5 +379,7 @@ void CTextPage::OnImport()
         m = m_logic->ImportScript(path.toStdString(), p.Fn());
     }
     ShowMessage(m);
+    if (m.kind != MsgKind::Error)
+        emit edited();
     Refresh();
 }
