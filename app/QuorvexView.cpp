@@ -22,7 +22,10 @@ CQuorvexView::CQuorvexView(CQuorvexDocument& doc, QWidget* parent) : QWidget(par
     m_report = new QPlainTextEdit(this);
     m_report->setObjectName(QStringLiteral("statusReport"));
     m_report->setReadOnly(true);
-    m_report->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Long lines (a file name, the list of patches) wrap rather than hide
+    // behind a scroll bar.
+    m_report->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_report->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     m_report->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_report->setPlainText(QStringLiteral("no ROM loaded"));
     m_caption->setBuddy(m_report);

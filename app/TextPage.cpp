@@ -18,7 +18,11 @@
 #include "CaptionEdit.h"
 #include "MessageService.h"
 #include "WizTextConvDia.h"
+#include "controls/ExportFile.h"
 #include "controls/FieldControls.h"
+#include "controls/ListFindBar.h"
+#include "controls/QtBitmap.h"
+#include "graphics/CharGlyphs.h"
 #include "rom/RomData.h"
 
 using namespace quorvex;
@@ -64,6 +68,10 @@ CTextPage::CTextPage(RomData& rd, TextPageConfig config, QWidget* parent)
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->verticalHeader()->hide();
+    // Compact rows, one line each: a block holds thousands of strings.
+    m_list->setWordWrap(false);
+    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 4);
     const bool dteRecords = cfg.fixed && cfg.kind == kKindDteTable;
     if (dteRecords)
         m_list->setColumnCount(3), m_list->setHorizontalHeaderLabels({"Index", "Hex data", "Visual Result"});
@@ -99,6 +107,15 @@ CTextPage::CTextPage(RomData& rd, TextPageConfig config, QWidget* parent)
     connect(charTable, &QPushButton::clicked, this, &CTextPage::OnShowCharTable);
     connect(importBtn, &QPushButton::clicked, this, &CTextPage::OnImport);
     connect(exportBtn, &QPushButton::clicked, this, &CTextPage::OnExport);
+    m_findBar = new CListFindBar(this);
+    connect(m_findBar, &CListFindBar::findRequested, this, [this](const QString& t) { m_findBar->SetNotFound(!FindNext(t)); });
+    connect(m_findBar, &CListFindBar::goToRequested, this, [this](long i) { m_findBar->SetNotFound(!GoTo(i)); });
+    for (const auto& [keys, mode] : {std::pair{"Ctrl+F", CListFindBar::Mode::Find}, std::pair{"Ctrl+G", CListFindBar::Mode::GoTo}}) {
+        auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(keys)), this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        const CListFindBar::Mode m = mode;
+        connect(shortcut, &QShortcut::activated, this, [this, m] { m_findBar->Open(m); });
+    }
     auto* save = new QShortcut(QKeySequence(QStringLiteral("Ctrl+S")), this);
     save->setContext(Qt::WidgetWithChildrenShortcut);
     connect(save, &QShortcut::activated, this, &CTextPage::OnApply);
@@ -120,8 +137,9 @@ CTextPage::CTextPage(RomData& rd, TextPageConfig config, QWidget* parent)
     editRow->addWidget(m_edit, 1);
     editRow->addLayout(right);
     auto* lay = new QVBoxLayout(this);
-    lay->addWidget(m_list, 3);
-    lay->addLayout(editRow, 2);
+    lay->addWidget(m_findBar);
+    lay->addWidget(m_list, 2);
+    lay->addLayout(editRow, 1);
     lay->addWidget(m_instruction);
     lay->addWidget(m_status);
 
