@@ -49,6 +49,7 @@ void CDialogEditor::Run(QWidget* parent, CQuorvexDoc& doc)
 namespace {
 const EditorRegistration kDialogEditor{EditorCommand::DialogEditor,
                                        [](QWidget* parent, CQuorvexDoc& doc) { CDialogEditor::Run(parent, doc); }};
+const EditorRefusalRegistration kDialogEditorRefusal{EditorCommand::DialogEditor, DialogEditorRefusal};
 } // namespace
 
 CTextEditorDia::CTextEditorDia(CQuorvexDoc& doc, const TextPageConfig& config, QWidget* parent)

@@ -54,6 +54,14 @@ const EditorCommandInfo kEditorCommands[] = {
     {EditorCommand::TileEditor, "&Tile Editor...", "tile", "Edit tiles", "Tile Editor"},
 };
 
+const EditorCommandInfo& CommandInfo(EditorCommand command)
+{
+    for (const EditorCommandInfo& info : kEditorCommands)
+        if (info.command == command)
+            return info;
+    return kEditorCommands[0];
+}
+
 QIcon CommandIcon(const char* name) { return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name))); }
 
 QAction* MakeAction(QObject* owner, const QString& text, const char* icon, const QString& prompt, const QString& tip)
@@ -171,6 +179,7 @@ void CMainFrame::CreateMenus()
     m_fileMenu->addAction(m_exit);
 
     QMenu* editors = menuBar()->addMenu(QStringLiteral("&Editors"));
+    editors->setToolTipsVisible(true); // a disabled command says why
     for (const auto& [command, action] : m_editors)
         editors->addAction(action);
 
@@ -231,15 +240,36 @@ void CMainFrame::UpdateTitleAndCommands()
     setWindowTitle(PrintableCoreText(m_doc.Title().toStdString()) + QStringLiteral("[*] - Quorvex"));
     setWindowModified(m_doc.IsModified());
     m_save->setEnabled(m_doc.HasImage());
+    m_saveAs->setEnabled(m_doc.HasImage());
     for (QAction* a : {m_createPatch, m_applyPatch, m_restorePoints})
         a->setEnabled(m_doc.HasImage());
-    const bool known = m_doc.Rom().IsKnown();
-    const auto& registry = EditorRegistry();
     for (const auto& [command, action] : m_editors) {
-        const auto it = registry.find(command);
-        // An editor not built yet stays visible but cannot be chosen.
-        action->setEnabled(known && it != registry.end() && bool(it->second));
+        // A command that cannot be chosen stays visible and says why.
+        const QString why = EditorUnavailableReason(command);
+        action->setEnabled(why.isEmpty());
+        const QString tip = QString::fromLatin1(CommandInfo(command).tooltip);
+        action->setToolTip(why.isEmpty() ? tip : tip + QStringLiteral("\n") + why);
     }
+}
+
+QString CMainFrame::EditorUnavailableReason(EditorCommand command) const
+{
+    if (!m_doc.HasImage())
+        return QStringLiteral("Open a known image first");
+    const quorvex::RomData& rd = m_doc.Rom();
+    if (!rd.IsKnown())
+        return QStringLiteral("Not available for this image: its release is not recognised, so no tables were "
+                              "loaded. Open a known image first");
+    const auto it = EditorRegistry().find(command);
+    if (it == EditorRegistry().end() || !it->second)
+        return QStringLiteral("Not available in this version yet");
+    const auto refusal = EditorRefusals().find(command);
+    if (refusal != EditorRefusals().end() && refusal->second) {
+        const std::string why = refusal->second(rd);
+        if (!why.empty())
+            return QStringLiteral("Not available for this image: ") + FromCoreText(why);
+    }
+    return {};
 }
 
 void CMainFrame::UpdateRecentFileMenu()

@@ -42,6 +42,10 @@ public:
     QAction* ApplyPatchAction() const { return m_applyPatch; }
     QAction* RestorePointsAction() const { return m_restorePoints; }
     QAction* EditorAction(EditorCommand command) const;
+    // Why an editor command cannot be chosen now (empty when it can): no
+    // image, an image of unknown release, an editor not built yet, or the
+    // editor's own refusal of this image.
+    QString EditorUnavailableReason(EditorCommand command) const;
     // The recent-file entries of the File menu, in menu order (visible ones).
     QList<QAction*> RecentFileActions() const;
 
@@ -81,6 +85,7 @@ private:
     QMenu* m_fileMenu = nullptr;
     QAction* m_open = nullptr;
     QAction* m_save = nullptr;
+    QAction* m_saveAs = nullptr;
     QAction* m_exit = nullptr;
     QAction* m_about = nullptr;
     QAction* m_options = nullptr;

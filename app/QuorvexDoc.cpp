@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "EditorRegistry.h"
 #include "MessageService.h"
 #include "OptionsDia.h"
 #include "text/PrintableText.h"
@@ -43,8 +44,15 @@ bool CQuorvexDocument::OnOpenDocument(const QString& path, QWidget* parent)
     if (full != m_path)
         m_toldRestorePointFailure = false;
     m_path = full;
-    if (!result.warning.empty())
-        MessageService::Instance().Warning(FromCoreText(result.warning), parent);
+    if (!result.warning.empty()) {
+        QString warning = FromCoreText(result.warning);
+        // The battle-script warnings send the user to "Manage expanded
+        // ROM"; say so when this version has no such manager and its
+        // button stays disabled.
+        if (!ExpandedRomManagerLauncher() && warning.contains(QStringLiteral("Manage expanded ROM"), Qt::CaseInsensitive))
+            warning += QString::fromLatin1(kNoManagerNote);
+        MessageService::Instance().Warning(warning, parent);
+    }
     emit DocumentChanged();
     return true;
 }

@@ -60,6 +60,12 @@ private:
     bool m_toldRestorePointFailure = false;
 };
 
+// Added to a warning that sends the user to "Manage expanded ROM" while
+// this version has no data location manager (its button stays disabled).
+constexpr const char* kNoManagerNote =
+    "\nThis version of Quorvex has no data location manager yet: the \"Manage expanded ROM\" button stays "
+    "disabled, so the battle scripts cannot be moved with it.";
+
 // Conversions between the platform's file names and core's byte strings.
 std::string ToCorePath(const QString& path);
 QString FromCoreText(const std::string& text);

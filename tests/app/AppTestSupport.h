@@ -7,6 +7,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "QuorvexApp.h"
 #include "SyntheticImage.h"
 
 // The options of a named synthetic variant; a fatal error when unknown.
@@ -43,4 +44,14 @@ inline void IsolateSettings(const QString& settingsDir)
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir);
     QDir().mkpath(QStringLiteral(QUORVEX_SCREENSHOT_DIR));
+}
+
+// Start-up options for a test of the whole program: no splash window, the
+// main window not shown until the test shows it.
+inline CQuorvexApp::StartupOptions QuietStartup()
+{
+    CQuorvexApp::StartupOptions o;
+    o.allowSplash = false;
+    o.showWindow = false;
+    return o;
 }
