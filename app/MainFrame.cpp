@@ -21,6 +21,7 @@
 #include "QuorvexApp.h"
 #include "QuorvexDoc.h"
 #include "QuorvexView.h"
+#include "controls/ExportFile.h"
 
 namespace {
 
@@ -121,6 +122,10 @@ void CMainFrame::CreateActions()
                         QStringLiteral("Save"));
     m_save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(m_save, &QAction::triggered, this, &CMainFrame::OnFileSave);
+    m_saveAs = new QAction(QStringLiteral("Save &As..."), this);
+    m_saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    m_saveAs->setStatusTip(QStringLiteral("Save the active document with a new name and continue on it"));
+    connect(m_saveAs, &QAction::triggered, this, &CMainFrame::OnFileSaveAs);
 
     // Patches and restore points work on the image file, so they need one open.
     m_createPatch = new QAction(QStringLiteral("Create Patch..."), this);
@@ -168,6 +173,7 @@ void CMainFrame::CreateMenus()
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     m_fileMenu->addAction(m_open);
     m_fileMenu->addAction(m_save);
+    m_fileMenu->addAction(m_saveAs);
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(m_createPatch);
     m_fileMenu->addAction(m_applyPatch);
@@ -327,19 +333,33 @@ void CMainFrame::OpenRecentFile(int index)
     }
 }
 
-void CMainFrame::OnFileOpen()
+QString CMainFrame::AskImagePath(bool save)
 {
-    QFileDialog dialog(this, QStringLiteral("Open"));
-    dialog.setObjectName(QStringLiteral("openDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    QFileDialog dialog(this, save ? QStringLiteral("Save As") : QStringLiteral("Open"));
+    dialog.setObjectName(save ? QStringLiteral("saveAsDialog") : QStringLiteral("openDialog"));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(OpenFilters());
     dialog.setDefaultSuffix(QStringLiteral("smc"));
-    if (m_doc.HasImage())
+    // The question before a file is replaced goes through the message
+    // service, like every other.
+    if (save)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (m_doc.HasImage()) {
         dialog.setDirectory(QFileInfo(m_doc.PathName()).absolutePath());
+        if (save)
+            dialog.selectFile(QFileInfo(m_doc.PathName()).fileName());
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    OpenDocumentFile(dialog.selectedFiles().constFirst());
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void CMainFrame::OnFileOpen()
+{
+    const QString path = AskImagePath(false);
+    if (!path.isEmpty())
+        OpenDocumentFile(path);
 }
 
 void CMainFrame::OnFileSave()
@@ -348,6 +368,34 @@ void CMainFrame::OnFileSave()
         return;
     m_doc.OnSaveDocument(this);
     UpdateTitleAndCommands();
+}
+
+void CMainFrame::OnFileSaveAs()
+{
+    if (!m_doc.HasImage())
+        return;
+    const QString path = AskImagePath(true);
+    if (!path.isEmpty())
+        SaveDocumentAs(path);
+}
+
+bool CMainFrame::SaveDocumentAs(const QString& path)
+{
+    if (!m_doc.HasImage() || path.isEmpty())
+        return false;
+    const bool same = QFileInfo(path).canonicalFilePath() == QFileInfo(m_doc.PathName()).canonicalFilePath();
+    if (!same && !MayReplaceFile(path, this))
+        return false;
+    if (!m_doc.OnSaveDocumentAs(path, this)) {
+        UpdateTitleAndCommands();
+        return false;
+    }
+    m_recent.Add(m_doc.PathName());
+    m_recent.Save();
+    UpdateRecentFileMenu();
+    UpdateTitleAndCommands();
+    m_view->OnInitialUpdate();
+    return true;
 }
 
 void CMainFrame::OnAppAbout()

@@ -63,10 +63,30 @@ bool CQuorvexDocument::OnSaveDocument(QWidget* parent)
         return false;
     m_doc.SetRestorePoints(quorvex_options::ReadRestorePoints());
     const quorvex::SaveResult result = m_doc.OnSaveDocument(ToCorePath(m_path));
-    if (!result.ok) {
-        // The edits are still only in memory: keep the modified mark so that
-        // leaving the program asks again.
+    // After a failure the edits are still only in memory: keep the
+    // modified mark so that leaving the program asks again.
+    if (!result.ok)
         m_doc.SetModifiedFlag(true);
+    return Report(result, parent);
+}
+
+bool CQuorvexDocument::OnSaveDocumentAs(const QString& path, QWidget* parent)
+{
+    if (m_path.isEmpty() || path.isEmpty())
+        return false;
+    const QString full = QFileInfo(path).absoluteFilePath();
+    m_doc.SetRestorePoints(quorvex_options::ReadRestorePoints());
+    const quorvex::SaveResult result = m_doc.OnSaveDocumentAs(ToCorePath(m_path), ToCorePath(full));
+    if (result.ok && full != m_path) {
+        m_path = full;
+        m_toldRestorePointFailure = false;
+    }
+    return Report(result, parent);
+}
+
+bool CQuorvexDocument::Report(const quorvex::SaveResult& result, QWidget* parent)
+{
+    if (!result.ok) {
         MessageService::Instance().Error(FromCoreText(result.error), parent);
         emit DocumentChanged();
         return false;

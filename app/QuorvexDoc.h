@@ -40,6 +40,11 @@ public:
     // restore point could be kept the save still happens, and the user is
     // told once for this image rather than at every save.
     bool OnSaveDocument(QWidget* parent);
+    // Save As: writes the image with its edits to `path` by the same
+    // all-or-nothing step (a file replaced there is kept as a restore
+    // point) and continues on it. On failure the document stays on its
+    // image, modified as it was.
+    bool OnSaveDocumentAs(const QString& path, QWidget* parent);
     // Before the image is left behind: asks whether to save a modified
     // document. False when the user cancelled or the save failed.
     bool SaveModified(QWidget* parent);
@@ -55,6 +60,9 @@ signals:
     void StatusNotice(const QString& text);
 
 private:
+    // Tells the outcome of a save; true on success.
+    bool Report(const quorvex::SaveResult& result, QWidget* parent);
+
     quorvex::CQuorvexDoc m_doc;
     QString m_path;
     bool m_toldRestorePointFailure = false;

@@ -381,8 +381,10 @@ void CTextPage::OnShowCharTable()
 
 void CTextPage::OnExport()
 {
-    const QString name = QString::fromStdWString(m_logic->Config().fileName);
-    ShowMessage(m_logic->ExportScript(QDir::current().filePath(name).toStdString()));
+    const QString path = QDir::current().absoluteFilePath(QString::fromStdWString(m_logic->Config().fileName));
+    if (!MayReplaceFile(path, this))
+        return;
+    ShowMessage(m_logic->ExportScript(path.toStdString()));
 }
 
 void CTextPage::OnImport()

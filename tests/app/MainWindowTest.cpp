@@ -463,7 +463,7 @@ private slots:
         for (QAction* a : frame->FileMenu()->actions())
             if (!a->isSeparator() && a->isVisible())
                 items << a->text();
-        QCOMPARE(items, QStringList({"&Open...", "&Save", "Create Patch...", "Apply Patch...", "Restore Points...",
+        QCOMPARE(items, QStringList({"&Open...", "&Save", "Save &As...", "Create Patch...", "Apply Patch...", "Restore Points...",
                                      "E&xit"}));
         QCOMPARE(frame->OpenAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
         QCOMPARE(frame->SaveAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));

@@ -150,7 +150,8 @@ private slots:
         Shot(&dlg, QStringLiteral("create-patch.png"));
         dlg.CreateButton()->click();
         QCOMPARE(messages.LastKind(), QStringLiteral("information"));
-        QCOMPARE(messages.LastText(), QStringLiteral("`hack.bps' created"));
+        QCOMPARE(messages.LastText(),
+                 QStringLiteral("`%1' created").arg(QFileInfo(m_files.filePath(QStringLiteral("hack.bps"))).absoluteFilePath()));
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         // The headered image is described without its header.
         const auto a = Bytes(FileBytes(original));
