@@ -144,6 +144,13 @@ CTextPage::CTextPage(RomData& rd, TextPageConfig config, QWidget* parent)
     lay->addWidget(m_status);
 
     m_mapping = new CWizTextConvDia(m_logic->Table(), m_logic->TableRows(), m_logic->Style(), this);
+    m_mapping->SetGlyphs([this](int entry, QImage& glyph, int& width) {
+        CFF6Bitmap bmp;
+        if (!DrawCharGlyph(m_logic->Rom(), m_logic->Style(), entry, bmp, width))
+            return false;
+        glyph = ToQImage(bmp);
+        return true;
+    });
     m_mapping->SetApplyHandler([this](const CharTable& t) {
         m_logic->SetTable(t);
         m_edit->SetTable(t, m_logic->Style(), m_logic->Rom().romType);
