@@ -17,14 +17,17 @@ QImage NamePictureToImage(const NamePicture& picture, int scale)
 {
     if (picture.Empty() || scale < 1)
         return QImage();
-    QImage img(picture.width, picture.height, QImage::Format_RGB32);
-    for (int y = 0; y < picture.height; ++y)
-        for (int x = 0; x < picture.width; ++x) {
-            const uint32_t c = picture.At(x, y);
-            img.setPixel(x, y, qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                                    static_cast<int>((c >> 16) & 0xFF)));
+    // Each name pixel becomes a square of scale x scale pixels; list controls
+    // draw hundreds of names, so the lines are written directly.
+    QImage img(picture.width * scale, picture.height * scale, QImage::Format_RGB32);
+    for (int y = 0; y < img.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            const uint32_t c = picture.At(x / scale, y / scale);
+            line[x] = qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
         }
-    return img.scaled(picture.width * scale, picture.height * scale);
+    }
+    return img;
 }
 
 namespace {

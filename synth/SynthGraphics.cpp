@@ -246,7 +246,11 @@ void FillFonts(SynthImage& img)
 // --------------------------------------------------------- monster sprites
 
 constexpr uint32_t kMonsterGfx = 0x297000;
-constexpr size_t kMonsterGfxSize = 0x39000;
+// The tile data ends where natural magic (0x2CE3C0) or, in the Japanese
+// release, the battle command names (0x2CE300) begin.
+constexpr size_t kMonsterGfxSize = 0x2CE3C0 - kMonsterGfx;
+constexpr size_t kMonsterGfxSizeJp = 0x2CE300 - kMonsterGfx;
+constexpr int kLargeMappingsInGame = 48;
 constexpr int kSmallSprites = 48;
 constexpr int kLargeSprites = 8;
 
@@ -319,9 +323,9 @@ std::vector<uint8_t> DrawCreature(Rng& rng, int n, bool threeBpp)
 void FillMonsterGraphics(SynthImage& img)
 {
     Rng rng(img.opts.seed ^ 0x6D6F6E);
-    std::vector<uint8_t> area(kMonsterGfxSize, 0);
+    std::vector<uint8_t> area(img.Jp() ? kMonsterGfxSizeJp : kMonsterGfxSize, 0);
     size_t used = 0;
-    std::vector<uint8_t> smallMaps(128 * 8, 0), largeMaps(128 * 32, 0);
+    std::vector<uint8_t> smallMaps(128 * 8, 0), largeMaps(kLargeMappingsInGame * 32, 0);
     struct Sprite {
         uint32_t units;
         bool large, threeBpp;

@@ -59,6 +59,7 @@ void FillGraphics(SynthImage& img);        // fonts, palettes, monster graphics,
 void FillSpritesAndWallpapers(SynthImage& img); // field sprites and window wallpapers (part of FillGraphics)
 void FillAudio(SynthImage& img);           // instrument samples
 void FillGameData(SynthImage& img);        // monsters, formations, items, spells, actors...
+void FillBattleAnimations(SynthImage& img); // battle animation records and palettes
 void FillWorldMaps(SynthImage& img);       // compressed world-map blocks and their pointers
 
 } // namespace quorvex::synth

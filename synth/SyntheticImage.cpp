@@ -41,6 +41,7 @@ std::vector<uint8_t> BuildSyntheticImage(const SynthOptions& opts)
         std::memcpy(img.rom.data() + i, &r, 4);
     }
     FillGameData(img);
+    FillBattleAnimations(img);
     FillBattleScripts(img);
     FillNames(img);
     FillText(img);

@@ -114,8 +114,13 @@ QString CProgressWindow::Caption() const { return m_caption->text(); }
 quorvex::ProgressFn CProgressWindow::Callback()
 {
     return [this](const char* caption, int done, int total) {
-        if (m_caption->text() != QLatin1String(caption) || !isVisible())
+        if (m_caption->text() != QLatin1String(caption) || !isVisible()) {
             Show(QString::fromLatin1(caption));
+            m_lastStep.start();
+        } else if (done < total && m_lastStep.isValid() && m_lastStep.elapsed() < 40) {
+            return; // drawing one entry is quicker than showing it
+        }
+        m_lastStep.start();
         Step(done, total);
     };
 }

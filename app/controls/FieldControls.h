@@ -3,6 +3,7 @@
 // itself by the editors' rule, a hexadecimal field, a check list and the
 // progress window shown while long lists fill.
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTableWidget>
 
@@ -17,6 +18,7 @@ class CNumberField : public QLineEdit {
 public:
     explicit CNumberField(quorvex::FieldRange range = {}, QWidget* parent = nullptr);
     void SetRange(quorvex::FieldRange range) { m_range = range; }
+    quorvex::FieldRange Range() const { return m_range; }
     void SetValue(int64_t value);
     // Reads the text by the field rule, rewrites it with the stored value,
     // puts the caret at the end and returns the value.
@@ -67,4 +69,5 @@ public:
 private:
     QLabel* m_caption;
     QProgressBar* m_bar;
+    QElapsedTimer m_lastStep; // the bar is redrawn a few times a second, not per entry
 };

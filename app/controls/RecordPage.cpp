@@ -40,6 +40,12 @@ void CRecordPage::Select(int i)
     Show(m_current);
 }
 
+void CRecordPage::ShowFirst(int i)
+{
+    m_current = std::clamp(i, 0, std::max(0, Count() - 1));
+    Show(m_current);
+}
+
 int64_t CRecordPage::Value(const FieldDesc& f, int record, int element) const
 {
     const FieldValue v = GetField(m_sheet->Rom(), f, record);

@@ -51,6 +51,10 @@ protected:
     const quorvex::FieldDesc& Field(const char* key) const;
     // The record to show first: the remembered one, clamped.
     int RememberedIndex() const;
+    // Shows record i (clamped) as the first record of a page whose rule for
+    // the remembered record differs; nothing is stored, since nothing was
+    // shown before.
+    void ShowFirst(int i);
 
     // A number field bound to a field (element of an array field).
     void Bind(CNumberField* w, const char* key, int element = 0);

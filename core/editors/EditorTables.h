@@ -1,7 +1,8 @@
 #pragma once
-// Tables of the game data editors: items and shops (step 9.7), battle
-// animations (9.8, 9.17, 9.24), morph packs (9.9), actors (9.10), spells
-// (9.16), espers (9.18).
+// Tables of the game data editors: items and shops, morph packs, actors,
+// spells, espers and the battle editor's data. The battle animation records
+// and their palettes are BattleAnimTables.
+#include "editors/BattleAnimTables.h"
 #include "rom/RawTable.h"
 
 namespace quorvex {
@@ -11,8 +12,6 @@ struct RomData;
 struct EditorTables {
     RawTable itemRecords;     // 256 x 30 bytes at 0x185000
     RawTable shops;           // 128 x 9 bytes at 0x47AC0
-    RawTable battleAnims9;    // 9 x 14 bytes
-    RawTable battleAnims23;   // 23 x 14 bytes
     RawTable morphPacks;      // 32 x 4 bytes at 0x47F40
     RawTable actorStartup;    // 64 x 22 bytes at 0x2D7CA0
     RawTable actorExtra;      // 2 x 32 bytes at 0x2CE3C0
@@ -23,24 +22,17 @@ struct EditorTables {
     RawTable experience;      // 98 x 2 bytes at 0x2D8220
     RawTable actorTable32;    // 32 bytes at 0x47AA0
     RawTable spells;          // 256 x 14 bytes at 0x46AC0
-    RawTable battleAnims256;  // 256 x 14 bytes
-    RawTable animPalettes;    // 240 x 16 bytes at 0x126000
-    RawTable battleAnims72;   // 72 x 14 bytes
-    RawTable battleAnims46;   // 46 x 14 bytes
+    BattleAnimTables anims;   // battle animation records and their palettes
 };
 
 void LoadItems(ImageFile& f, RomData& rd);
 void StoreItems(ImageFile& f, RomData& rd);
-void LoadBattleAnimations(ImageFile& f, RomData& rd);
-void StoreBattleAnimations(ImageFile& f, RomData& rd);
 void LoadMorphPacks(ImageFile& f, RomData& rd);
 void StoreMorphPacks(ImageFile& f, RomData& rd);
 void LoadActors(ImageFile& f, RomData& rd);
 void StoreActors(ImageFile& f, RomData& rd);
 void LoadSpells(ImageFile& f, RomData& rd);
 void StoreSpells(ImageFile& f, RomData& rd);
-void LoadSpellAnimations(ImageFile& f, RomData& rd);
-void StoreSpellAnimations(ImageFile& f, RomData& rd);
 void LoadBattleEditorData(ImageFile& f, RomData& rd);
 void StoreBattleEditorData(ImageFile& f, RomData& rd);
 

@@ -74,7 +74,7 @@ void LoadGraphics(ImageFile& f, RomData& rd)
 {
     GraphicsTables& g = rd.gfx;
     LoadBitmapTables(f, rd);
-    g.monsterGraphics = f.ReadRom(kMonsterGfxRom, kMonsterGfxSize);
+    g.monsterGraphics = f.ReadRom(kMonsterGfxRom, (rd.romType == kRomFF6j ? kMonsterGfxEndRomJp : kMonsterGfxEndRom) - kMonsterGfxRom);
     const std::vector<uint8_t> records = f.ReadRom(kMonsterGfxRecordsRom, kMonsterGfxRecordCount * 5);
     g.monsterGfxRecords.assign(kMonsterGfxRecordCount, {});
     for (int i = 0; i < kMonsterGfxRecordCount; ++i)
@@ -82,7 +82,7 @@ void LoadGraphics(ImageFile& f, RomData& rd)
             g.monsterGfxRecords[static_cast<size_t>(i)].bytes[static_cast<size_t>(b)] = records[static_cast<size_t>(i * 5 + b)];
     // The mappings are only read: the sprites are never re-laid out.
     f.ReadRom(kSmallMappingsRom, &g.smallMappings[0][0], sizeof g.smallMappings);
-    f.ReadRom(kLargeMappingsRom, &g.largeMappings[0][0], sizeof g.largeMappings);
+    f.ReadRom(kLargeMappingsRom, &g.largeMappings[0][0], kLargeMappingsInGame * sizeof g.largeMappings[0]);
     CountMappingTiles(g);
 }
 void StoreGraphics(ImageFile& f, RomData& rd)

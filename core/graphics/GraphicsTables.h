@@ -22,13 +22,21 @@ constexpr int kMonsterPaletteCount = 768; // 8-colour palettes
 constexpr int kExtraPaletteCount = 32;
 constexpr uint32_t kMonsterGfxSnes = 0xE97000;   // monster tile data area
 constexpr uint32_t kMonsterGfxRom = 0x297000;
-constexpr size_t kMonsterGfxSize = 0x39000;
+constexpr size_t kMonsterGfxSize = 0x39000; // the largest area, as the renderer addresses it
+// Where the monster tile data really ends: natural magic follows at
+// 0x2CE3C0, and the Japanese release keeps its battle command names at
+// 0x2CE300. Only this much is read and written.
+constexpr uint32_t kMonsterGfxEndRom = 0x2CE3C0;
+constexpr uint32_t kMonsterGfxEndRomJp = 0x2CE300;
 constexpr uint32_t kMonsterGfxRecordsRom = 0x127000;
 constexpr uint32_t kMonsterPalettesRom = 0x127820;
 constexpr uint32_t kExtraPalettesRom = 0x12EE00;
 constexpr uint32_t kSmallMappingsRom = 0x12A824; // 128 x 8 bytes, then 128 x 32 bytes
 constexpr uint32_t kLargeMappingsRom = 0x12AC24;
 constexpr int kMappingCount = 128;
+// The game has 48 large mappings (to 0x12B224); the item names follow soon
+// after, so no more are read. The others stay empty.
+constexpr int kLargeMappingsInGame = 48;
 
 constexpr int kBackgroundCount = 56;
 constexpr uint32_t kBackgroundRecordsRom = 0x270000;

@@ -1,7 +1,8 @@
 #pragma once
-// Monster, formation and encounter tables: formations (step 9.1), monster
-// records (9.5), colosseum (9.11), per-monster tables (9.13), packs and
-// zones (9.14, 9.15).
+// Monster, formation and encounter tables: formations, colosseum, packs and
+// zones, and the bytes of the monsters' own tables (MonsterRecords.h says
+// what they hold and loads them).
+#include "monsters/MonsterRecords.h"
 #include "rom/RawTable.h"
 
 namespace quorvex {
@@ -15,11 +16,10 @@ struct MonsterTables {
     RawTable monsters;          // 384 x 32 bytes at 0xF0000
     RawTable monsterItems;      // 384 x 4 bytes at 0xF3000
     RawTable specialAnims;      // 384 bytes at 0xF37C0
-    RawTable enemySpecialAnims; // 35 x 8 bytes at 0x2CE6E8
     RawTable colosseum;         // 256 x 4 bytes at 0x1FB600 (FF6j 0x10F200)
-    RawTable monsterSpecials;   // 384 x 4 bytes at 0xF3D00
-    RawTable monsterTable2;     // 384 x 2 bytes at 0xF4300
-    RawTable monsterTable3;     // 256 x 2 bytes at 0xF4600
+    RawTable controlCommands;   // 384 x 4 bytes at 0xF3D00
+    RawTable sketchCommands;    // 384 x 2 bytes at 0xF4300
+    RawTable rageCommands;      // 256 x 2 bytes at 0xF4600
     RawTable packsOfFour;       // 256 x 8 bytes at 0xF4800
     RawTable packsOfTwo;        // 256 x 4 bytes at 0xF5000
     RawTable zonePacks;         // 256 x 4 bytes at 0xF5400
@@ -28,12 +28,8 @@ struct MonsterTables {
 
 void LoadFormations(ImageFile& f, RomData& rd);
 void StoreFormations(ImageFile& f, RomData& rd); // also the formation options of step 9.14
-void LoadMonsters(ImageFile& f, RomData& rd);
-void StoreMonsters(ImageFile& f, RomData& rd);
 void LoadColosseum(ImageFile& f, RomData& rd);
 void StoreColosseum(ImageFile& f, RomData& rd);
-void LoadMonsterExtras(ImageFile& f, RomData& rd);
-void StoreMonsterExtras(ImageFile& f, RomData& rd);
 void LoadPacksAndZones(ImageFile& f, RomData& rd);
 void StorePacksAndZones(ImageFile& f, RomData& rd);
 void LoadEncounterTables(ImageFile& f, RomData& rd);

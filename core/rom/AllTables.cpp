@@ -5,13 +5,17 @@
 
 namespace quorvex {
 
+void AddMonsterTables(std::vector<TableDesc>& tables);
 void AddMorphPackTables(std::vector<TableDesc>& tables);
+void AddBattleAnimTables(std::vector<TableDesc>& tables);
 
 const std::vector<TableDesc>& AllTables()
 {
     static const std::vector<TableDesc> tables = [] {
         std::vector<TableDesc> t;
+        AddMonsterTables(t);
         AddMorphPackTables(t);
+        AddBattleAnimTables(t);
         return t;
     }();
     return tables;

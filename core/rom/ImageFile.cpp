@@ -153,6 +153,8 @@ bool ImageFile::WriteRom(uint32_t romOffset, const uint8_t* src, size_t n)
 {
     if (!m_file || Failed())
         return false;
+    if (m_writeLog && n > 0)
+        m_writeLog->push_back({romOffset, n});
     const int64_t start = static_cast<int64_t>(romOffset) + (m_headerless ? 0 : 0x200);
     if (start >= m_length || n == 0)
         return true;

@@ -62,6 +62,15 @@ public:
     // fuzzer learns from it which bytes the loaders depend on); null stops.
     static void ObserveReads(void (*observer)(uint32_t romOffset, size_t n));
 
+    // Tests only: every write from now on adds the ROM range it was asked
+    // for to `log` (null stops). A save recorded this way shows which
+    // bytes each table writes, so that overlapping tables can be caught.
+    struct WriteRange {
+        uint32_t romOffset;
+        size_t size;
+    };
+    void RecordWrites(std::vector<WriteRange>* log) { m_writeLog = log; }
+
     // The first I/O failure, as text for the user; empty when none.
     const std::string& ErrorText() const { return m_error; }
     bool Failed() const { return !m_error.empty(); }
@@ -75,6 +84,7 @@ private:
     bool m_headerless = false;
     int64_t m_length = 0;
     std::string m_error;
+    std::vector<WriteRange>* m_writeLog = nullptr;
 };
 
 // "Cannot open file \"path\": reason" style text for a failed open.

@@ -128,9 +128,6 @@ const NamePicture* CPreprocRomData::Picture(PreprocList list, int index) const
     return &l.pictures[static_cast<size_t>(index)];
 }
 
-namespace {
-
-// Spells, espers and attacks follow one another in one list of 256.
 std::vector<uint8_t> SpellListName(const RomData& rd, int index)
 {
     const NameListTables& n = rd.names;
@@ -143,8 +140,6 @@ std::vector<uint8_t> SpellListName(const RomData& rd, int index)
     i -= n.esperNames.count;
     return n.attackNames.Get(i);
 }
-
-} // namespace
 
 void EnsureListDrawn(RomData& rd, PreprocList list, const CPreprocRomData::Progress& progress)
 {

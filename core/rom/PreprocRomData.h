@@ -102,6 +102,9 @@ private:
 // Returns the picture, or null for an index out of range or another list.
 const NamePicture* GetNamePicture(RomData& rd, PreprocList list, int index,
                                   const CPreprocRomData::Progress& progress = {});
+// Name `index` of the spell list: spells, espers and attacks follow one
+// another in one list of 256.
+std::vector<uint8_t> SpellListName(const RomData& rd, int index);
 // Draws one of those lists now if it is not drawn yet.
 void EnsureListDrawn(RomData& rd, PreprocList list, const CPreprocRomData::Progress& progress = {});
 

@@ -14,4 +14,11 @@ std::string DialogEditorRefusal(const RomData& rd)
     return "";
 }
 
+std::string MonsterQuoteRefusal(const RomData& rd, bool big)
+{
+    if (big)
+        return (rd.romFlags & kFlagMstDlgAnomaly) ? kBigQuotesProblem : "";
+    return (rd.romFlags & kFlagBtlMsgAnomaly) ? kSmallQuotesProblem : "";
+}
+
 } // namespace quorvex

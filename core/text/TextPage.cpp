@@ -272,10 +272,8 @@ std::string PageRefusalByName(const std::string& name, const RomData& rd)
 {
     if (name == "dialog" || name == "dte" || name == "locnames")
         return DialogEditorRefusal(rd);
-    if (name == "btl-small" && (rd.romFlags & kFlagBtlMsgAnomaly))
-        return "Problem parsing Monster Quote 2, probably due to hex edited pointers.\nSorry, Quorvex can't edit them.";
-    if (name == "btl-big" && (rd.romFlags & kFlagMstDlgAnomaly))
-        return "Problem parsing Monster Quote 1, probably due to hex edited pointers.\nSorry, Quorvex can't edit them.";
+    if (name == "btl-small" || name == "btl-big")
+        return MonsterQuoteRefusal(rd, name == "btl-big");
     return "";
 }
 

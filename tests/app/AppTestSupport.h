@@ -5,10 +5,13 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QString>
+#include <QWidget>
 #include <QtGlobal>
+#include <memory>
 
 #include "QuorvexApp.h"
 #include "SyntheticImage.h"
+#include "rom/Document.h"
 
 // The options of a named synthetic variant; a fatal error when unknown.
 inline quorvex::synth::SynthOptions VariantOptions(const QString& name)
@@ -54,4 +57,21 @@ inline CQuorvexApp::StartupOptions QuietStartup()
     o.allowSplash = false;
     o.showWindow = false;
     return o;
+}
+
+// Writes the named synthetic variant into `folder` (as VARIANT.smc) and
+// opens it.
+inline std::unique_ptr<quorvex::CQuorvexDoc> OpenVariant(const QString& folder, const QString& variant)
+{
+    const std::string path = (folder + "/" + variant + ".smc").toStdString();
+    quorvex::synth::WriteSyntheticImage(path, VariantOptions(variant));
+    auto doc = std::make_unique<quorvex::CQuorvexDoc>();
+    doc->OnOpenDocument(path);
+    return doc;
+}
+
+// Saves a window's picture as NAME.png in the screenshot folder.
+inline bool SaveScreenshot(QWidget& w, const QString& name)
+{
+    return w.grab().save(QStringLiteral(QUORVEX_SCREENSHOT_DIR "/") + name + ".png");
 }
