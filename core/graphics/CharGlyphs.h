@@ -15,7 +15,7 @@ namespace quorvex {
 struct RomData;
 
 // Entry `entry` of a character table (bank * 256 + code) drawn in the font
-// of its style: for dialogue the big-font glyph (16 x 11, white on the
+// of its style: for dialogue the big-font glyph (16 x 11 in a 16 x 12 bitmap, white on the
 // dialogue window's blue) and its width byte; for battle text and names the
 // small-font glyph (8 x 8) and 8. False, with `out` and `width` untouched,
 // when the entry draws no glyph of its own: a control code below 0x20, a
