@@ -15,9 +15,9 @@ namespace quorvex {
 struct RomData;
 
 // Entry `entry` of a character table (bank * 256 + code) drawn in the font
-// of its style: for dialogue the big-font glyph (16 x 11 in a 16 x 12 bitmap, white on the
-// dialogue window's blue) and its width byte; for battle text and names the
-// small-font glyph (8 x 8) and 8. False, with `out` and `width` untouched,
+// of its style: for dialogue the big-font glyph (16 x 11, white on the
+// dialogue window's blue, in a bitmap of 16 x 12) and its width byte; for
+// battle text and names the small-font glyph (8 x 8) and 8. False, with `out` and `width` untouched,
 // when the entry draws no glyph of its own: a control code below 0x20, a
 // dual-tile code of the North American dialogue (0x80 and up), a bank the
 // release does not have, or a code past the font.
