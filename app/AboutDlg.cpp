@@ -7,6 +7,9 @@
 #include <QVBoxLayout>
 
 #include "QuorvexDoc.h"
+#include "RenSmallDia.h"
+#include "controls/PixelArt.h"
+#include "graphics/CharGlyphs.h"
 #include "rom/RomData.h"
 
 QString CAboutDlg::VersionLine(const quorvex::RomData& rd)
@@ -33,11 +36,20 @@ CAboutDlg::CAboutDlg(const quorvex::RomData& rd, QWidget* parent) : QDialog(pare
 
     m_romName = new QLabel(this);
     m_romName->setObjectName(QStringLiteral("romName"));
+    m_romPicture = new QLabel(this);
+    m_romPicture->setObjectName(QStringLiteral("romPicture"));
+    m_romPicture->hide();
     m_romVersion = new QLabel(this);
     m_romVersion->setObjectName(QStringLiteral("romVersion"));
     if (rd.IsKnown()) {
         m_romName->setText(PrintableCoreText(rd.internalName));
         m_romVersion->setText(QStringLiteral("Version 1.%1").arg(rd.version));
+        // The title as the game's menus would draw it, twice its size.
+        const quorvex::NamePicture title = quorvex::DrawSmallFontText(rd, FromCoreText(rd.internalName).trimmed().toStdWString());
+        if (!title.Empty()) {
+            m_romPicture->setPixmap(PixelArtPixmap(NamePictureToImage(title, 1), 2, devicePixelRatioF()));
+            m_romPicture->show();
+        }
     } else {
         m_romName->hide();
         m_romVersion->hide();
@@ -51,6 +63,7 @@ CAboutDlg::CAboutDlg(const quorvex::RomData& rd, QWidget* parent) : QDialog(pare
     text->addWidget(name);
     text->addWidget(m_version);
     text->addSpacing(8);
+    text->addWidget(m_romPicture);
     text->addWidget(m_romName);
     text->addWidget(m_romVersion);
     text->addStretch(1);

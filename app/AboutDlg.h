@@ -1,6 +1,8 @@
 #pragma once
 // "About Quorvex Multi Edit": the program's name and version and, with an
-// image of known release open, that image's internal name and version.
+// image of known release open, that image's internal name (drawn in the
+// game's small font, as the menus draw names, with the text below for
+// copying) and version.
 #include <QDialog>
 
 namespace quorvex {
@@ -22,9 +24,12 @@ public:
     // Empty and hidden unless a known release is open.
     QLabel* RomNameLabel() const { return m_romName; }
     QLabel* RomVersionLabel() const { return m_romVersion; }
+    // The game name in the game's font; hidden when there is none to draw.
+    QLabel* RomNamePicture() const { return m_romPicture; }
 
 private:
     QLabel* m_version = nullptr;
     QLabel* m_romName = nullptr;
+    QLabel* m_romPicture = nullptr;
     QLabel* m_romVersion = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "AudioPlayer.h"
 
 #include <QAudioDevice>
+#include <algorithm>
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
@@ -11,6 +12,15 @@ CAudioPlayer::CAudioPlayer(QObject* parent) : QObject(parent) {}
 CAudioPlayer::~CAudioPlayer() { Stop(); }
 
 bool CAudioPlayer::IsPlaying() const { return m_sink && m_sink->state() == QAudio::ActiveState; }
+
+double CAudioPlayer::PlayedFraction() const
+{
+    const qint64 frames = m_pcm.size() / 2;
+    if (!IsPlaying() || frames <= 0 || m_rate <= 0)
+        return -1;
+    const qint64 played = m_sink->processedUSecs() * m_rate / 1000000;
+    return static_cast<double>(m_loop ? played % frames : std::min(played, frames)) / static_cast<double>(frames);
+}
 
 void CAudioPlayer::Stop()
 {

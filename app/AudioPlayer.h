@@ -23,6 +23,9 @@ public:
     void SetLoop(bool loop) { m_loop = loop; }
     bool IsPlaying() const;
     QString ErrorText() const { return m_error; }
+    // How far the playing clip has got, from 0 to 1 (counting from its
+    // start again while it loops); -1 when nothing plays.
+    double PlayedFraction() const;
     // The rate of the last image handed to Play.
     int LastRate() const { return m_rate; }
 

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "controls/FieldControls.h"
+#include "controls/PixelArt.h"
 #include "controls/QtBitmap.h"
 #include "graphics/Backgrounds.h"
 #include "rom/Document.h"
@@ -25,21 +26,30 @@ CBackgroundPickerDia::CBackgroundPickerDia(CQuorvexDoc& doc, int currentId, QWid
 
     m_list = new QListWidget(this);
     m_list->setViewMode(QListView::IconMode);
-    m_list->setIconSize(QSize(128, 76));
-    m_list->setGridSize(QSize(150, 104));
+    const QSize icon(128, 76);
+    m_list->setIconSize(icon);
+    // Room under each thumbnail for the longest label on three lines, so
+    // that no label is cut off.
+    const QFontMetrics fm(m_list->font());
+    m_list->setGridSize(QSize(icon.width() + 32, icon.height() + 3 * fm.lineSpacing() + 14));
     m_list->setResizeMode(QListView::Adjust);
     m_list->setMovement(QListView::Static);
     m_list->setWordWrap(true);
+    m_list->setTextElideMode(Qt::ElideNone);
+    const qreal dpr = devicePixelRatioF();
     for (const BackgroundChoice& c : BattleBackgroundList()) {
         auto* item = new QListWidgetItem(QString::fromLatin1(c.label), m_list);
         item->setData(Qt::UserRole, c.id);
+        item->setToolTip(QString::fromLatin1(c.label));
         if (c.id >= 0 && static_cast<size_t>(c.id) < cache.small.size())
-            item->setIcon(QIcon(QPixmap::fromImage(ToQImage(cache.small[static_cast<size_t>(c.id)]))));
+            item->setIcon(PixelArtIcon(ToQImage(cache.small[static_cast<size_t>(c.id)]), dpr));
     }
     m_list->setCurrentRow(BattleBackgroundListIndex(currentId));
 
-    m_preview = new QLabel(this);
-    m_preview->setFixedSize(256, 152);
+    m_preview = new CPixelArtView(1, this);
+    m_preview->SetFit(true);
+    m_preview->setMinimumSize(256, 152);
+    m_preview->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -47,12 +57,11 @@ CBackgroundPickerDia::CBackgroundPickerDia(CQuorvexDoc& doc, int currentId, QWid
     connect(m_list, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(m_preview);
-    right->addStretch();
+    right->addWidget(m_preview, 1);
     right->addWidget(buttons);
     auto* lay = new QHBoxLayout(this);
-    lay->addWidget(m_list, 1);
-    lay->addLayout(right);
+    lay->addWidget(m_list, 3);
+    lay->addLayout(right, 2);
     resize(900, 560);
     ShowPreview();
 }
@@ -68,7 +77,7 @@ void CBackgroundPickerDia::ShowPreview()
     const int id = SelectedId();
     const BackgroundCache& cache = m_doc.Rom().gfx.backgroundCache;
     if (id >= 0 && static_cast<size_t>(id) < cache.large.size())
-        m_preview->setPixmap(QPixmap::fromImage(ToQImage(cache.large[static_cast<size_t>(id)])));
+        m_preview->SetImage(ToQImage(cache.large[static_cast<size_t>(id)]));
     else
-        m_preview->clear();
+        m_preview->SetImage(QImage());
 }

@@ -1,9 +1,10 @@
 #pragma once
 // "Select background": thumbnails of every battle background in the list's
-// order, with a large preview of the chosen one.
+// order, with a large preview of the chosen one that grows with the window
+// (by whole pixels).
 #include <QDialog>
 
-class QLabel;
+class CPixelArtView;
 class QListWidget;
 namespace quorvex {
 class CQuorvexDoc;
@@ -16,10 +17,11 @@ public:
     // The chosen background's identifier (-1 for "???").
     int SelectedId() const;
     QListWidget* List() const { return m_list; }
+    CPixelArtView* Preview() const { return m_preview; }
 
 private:
     void ShowPreview();
     quorvex::CQuorvexDoc& m_doc;
     QListWidget* m_list;
-    QLabel* m_preview;
+    CPixelArtView* m_preview;
 };

@@ -13,6 +13,7 @@
 #include "MainFrame.h"
 #include "MessageService.h"
 #include "QuorvexDoc.h"
+#include "controls/ExportFile.h"
 #include "controls/FileField.h"
 #include "rom/PatchFiles.h"
 
@@ -110,6 +111,8 @@ void CCreatePatchDia::accept()
         messages.Error(QStringLiteral("Name the patch file!!"), this);
         return;
     }
+    if (!MayReplaceFile(m_patch->Path(), this))
+        return;
     const auto format = m_bps->isChecked() ? quorvex::PatchFormat::Bps : quorvex::PatchFormat::Ips;
     const quorvex::PatchFileResult r = quorvex::CreatePatchFile(ToCorePath(m_original->Path()), ToCorePath(m_image),
                                                                 ToCorePath(m_patch->Path()), format);
@@ -117,6 +120,6 @@ void CCreatePatchDia::accept()
         messages.Error(FromCoreText(r.error), this);
         return;
     }
-    messages.Information(QStringLiteral("`%1' created").arg(QFileInfo(m_patch->Path()).fileName()), this);
+    messages.Information(CreatedText(m_patch->Path()), this);
     QDialog::accept();
 }

@@ -6,6 +6,12 @@ std::map<EditorCommand, EditorLauncher>& EditorRegistry()
     return registry;
 }
 
+std::map<EditorCommand, EditorRefusal>& EditorRefusals()
+{
+    static std::map<EditorCommand, EditorRefusal> refusals;
+    return refusals;
+}
+
 EditorLauncher& ExpandedRomManagerLauncher()
 {
     static EditorLauncher launcher;

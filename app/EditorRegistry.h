@@ -7,11 +7,13 @@
 // A command with no registration stays on the toolbar, disabled.
 #include <functional>
 #include <map>
+#include <string>
 
 class QWidget;
 namespace quorvex {
 class CQuorvexDoc;
-}
+struct RomData;
+} // namespace quorvex
 
 enum class EditorCommand {
     MonsterEditor,
@@ -36,6 +38,20 @@ struct EditorRegistration {
     EditorRegistration(EditorCommand command, EditorLauncher launcher)
     {
         EditorRegistry()[command] = std::move(launcher);
+    }
+};
+
+// Why an editor cannot work on the open image (empty when it can). An
+// editor that refuses some images registers this beside its launcher; the
+// main window then shows its command disabled with the reason.
+using EditorRefusal = std::function<std::string(const quorvex::RomData& rd)>;
+
+std::map<EditorCommand, EditorRefusal>& EditorRefusals();
+
+struct EditorRefusalRegistration {
+    EditorRefusalRegistration(EditorCommand command, EditorRefusal refusal)
+    {
+        EditorRefusals()[command] = std::move(refusal);
     }
 };
 

@@ -21,6 +21,7 @@
 #include "QuorvexApp.h"
 #include "QuorvexDoc.h"
 #include "QuorvexView.h"
+#include "controls/ExportFile.h"
 
 namespace {
 
@@ -53,6 +54,14 @@ const EditorCommandInfo kEditorCommands[] = {
     {EditorCommand::DialogEditor, "&Dialog Editor...", "dialog", "Edit dialogs and location names", "Dialog Editor"},
     {EditorCommand::TileEditor, "&Tile Editor...", "tile", "Edit tiles", "Tile Editor"},
 };
+
+const EditorCommandInfo& CommandInfo(EditorCommand command)
+{
+    for (const EditorCommandInfo& info : kEditorCommands)
+        if (info.command == command)
+            return info;
+    return kEditorCommands[0];
+}
 
 QIcon CommandIcon(const char* name) { return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name))); }
 
@@ -113,6 +122,10 @@ void CMainFrame::CreateActions()
                         QStringLiteral("Save"));
     m_save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(m_save, &QAction::triggered, this, &CMainFrame::OnFileSave);
+    m_saveAs = new QAction(QStringLiteral("Save &As..."), this);
+    m_saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    m_saveAs->setStatusTip(QStringLiteral("Save the active document with a new name and continue on it"));
+    connect(m_saveAs, &QAction::triggered, this, &CMainFrame::OnFileSaveAs);
 
     // Patches and restore points work on the image file, so they need one open.
     m_createPatch = new QAction(QStringLiteral("Create Patch..."), this);
@@ -160,6 +173,7 @@ void CMainFrame::CreateMenus()
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     m_fileMenu->addAction(m_open);
     m_fileMenu->addAction(m_save);
+    m_fileMenu->addAction(m_saveAs);
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(m_createPatch);
     m_fileMenu->addAction(m_applyPatch);
@@ -171,6 +185,7 @@ void CMainFrame::CreateMenus()
     m_fileMenu->addAction(m_exit);
 
     QMenu* editors = menuBar()->addMenu(QStringLiteral("&Editors"));
+    editors->setToolTipsVisible(true); // a disabled command says why
     for (const auto& [command, action] : m_editors)
         editors->addAction(action);
 
@@ -231,15 +246,36 @@ void CMainFrame::UpdateTitleAndCommands()
     setWindowTitle(PrintableCoreText(m_doc.Title().toStdString()) + QStringLiteral("[*] - Quorvex"));
     setWindowModified(m_doc.IsModified());
     m_save->setEnabled(m_doc.HasImage());
+    m_saveAs->setEnabled(m_doc.HasImage());
     for (QAction* a : {m_createPatch, m_applyPatch, m_restorePoints})
         a->setEnabled(m_doc.HasImage());
-    const bool known = m_doc.Rom().IsKnown();
-    const auto& registry = EditorRegistry();
     for (const auto& [command, action] : m_editors) {
-        const auto it = registry.find(command);
-        // An editor not built yet stays visible but cannot be chosen.
-        action->setEnabled(known && it != registry.end() && bool(it->second));
+        // A command that cannot be chosen stays visible and says why.
+        const QString why = EditorUnavailableReason(command);
+        action->setEnabled(why.isEmpty());
+        const QString tip = QString::fromLatin1(CommandInfo(command).tooltip);
+        action->setToolTip(why.isEmpty() ? tip : tip + QStringLiteral("\n") + why);
     }
+}
+
+QString CMainFrame::EditorUnavailableReason(EditorCommand command) const
+{
+    if (!m_doc.HasImage())
+        return QStringLiteral("Open a known image first");
+    const quorvex::RomData& rd = m_doc.Rom();
+    if (!rd.IsKnown())
+        return QStringLiteral("Not available for this image: its release is not recognised, so no tables were "
+                              "loaded. Open a known image first");
+    const auto it = EditorRegistry().find(command);
+    if (it == EditorRegistry().end() || !it->second)
+        return QStringLiteral("Not available in this version yet");
+    const auto refusal = EditorRefusals().find(command);
+    if (refusal != EditorRefusals().end() && refusal->second) {
+        const std::string why = refusal->second(rd);
+        if (!why.empty())
+            return QStringLiteral("Not available for this image: ") + FromCoreText(why);
+    }
+    return {};
 }
 
 void CMainFrame::UpdateRecentFileMenu()
@@ -297,19 +333,33 @@ void CMainFrame::OpenRecentFile(int index)
     }
 }
 
-void CMainFrame::OnFileOpen()
+QString CMainFrame::AskImagePath(bool save)
 {
-    QFileDialog dialog(this, QStringLiteral("Open"));
-    dialog.setObjectName(QStringLiteral("openDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    QFileDialog dialog(this, save ? QStringLiteral("Save As") : QStringLiteral("Open"));
+    dialog.setObjectName(save ? QStringLiteral("saveAsDialog") : QStringLiteral("openDialog"));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(OpenFilters());
     dialog.setDefaultSuffix(QStringLiteral("smc"));
-    if (m_doc.HasImage())
+    // The question before a file is replaced goes through the message
+    // service, like every other.
+    if (save)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (m_doc.HasImage()) {
         dialog.setDirectory(QFileInfo(m_doc.PathName()).absolutePath());
+        if (save)
+            dialog.selectFile(QFileInfo(m_doc.PathName()).fileName());
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    OpenDocumentFile(dialog.selectedFiles().constFirst());
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void CMainFrame::OnFileOpen()
+{
+    const QString path = AskImagePath(false);
+    if (!path.isEmpty())
+        OpenDocumentFile(path);
 }
 
 void CMainFrame::OnFileSave()
@@ -318,6 +368,34 @@ void CMainFrame::OnFileSave()
         return;
     m_doc.OnSaveDocument(this);
     UpdateTitleAndCommands();
+}
+
+void CMainFrame::OnFileSaveAs()
+{
+    if (!m_doc.HasImage())
+        return;
+    const QString path = AskImagePath(true);
+    if (!path.isEmpty())
+        SaveDocumentAs(path);
+}
+
+bool CMainFrame::SaveDocumentAs(const QString& path)
+{
+    if (!m_doc.HasImage() || path.isEmpty())
+        return false;
+    const bool same = QFileInfo(path).canonicalFilePath() == QFileInfo(m_doc.PathName()).canonicalFilePath();
+    if (!same && !MayReplaceFile(path, this))
+        return false;
+    if (!m_doc.OnSaveDocumentAs(path, this)) {
+        UpdateTitleAndCommands();
+        return false;
+    }
+    m_recent.Add(m_doc.PathName());
+    m_recent.Save();
+    UpdateRecentFileMenu();
+    UpdateTitleAndCommands();
+    m_view->OnInitialUpdate();
+    return true;
 }
 
 void CMainFrame::OnAppAbout()

@@ -35,6 +35,7 @@ public:
     QMenu* FileMenu() const { return m_fileMenu; }
     QAction* OpenAction() const { return m_open; }
     QAction* SaveAction() const { return m_save; }
+    QAction* SaveAsAction() const { return m_saveAs; }
     QAction* ExitAction() const { return m_exit; }
     QAction* AboutAction() const { return m_about; }
     QAction* OptionsAction() const { return m_options; }
@@ -42,12 +43,20 @@ public:
     QAction* ApplyPatchAction() const { return m_applyPatch; }
     QAction* RestorePointsAction() const { return m_restorePoints; }
     QAction* EditorAction(EditorCommand command) const;
+    // Why an editor command cannot be chosen now (empty when it can): no
+    // image, an image of unknown release, an editor not built yet, or the
+    // editor's own refusal of this image.
+    QString EditorUnavailableReason(EditorCommand command) const;
     // The recent-file entries of the File menu, in menu order (visible ones).
     QList<QAction*> RecentFileActions() const;
 
 public slots:
     void OnFileOpen();
     void OnFileSave();
+    void OnFileSaveAs();
+    // Save As to a chosen name: asks before replacing another file, then
+    // writes the copy and continues on it (title, recent files).
+    bool SaveDocumentAs(const QString& path);
     void OnAppAbout();
     void OnOptions();
     void OnCreatePatch();
@@ -71,6 +80,9 @@ private:
     // Before a command on the image file: an image is open and any changes
     // were saved or set aside.
     bool ImageFileReady();
+    // The Open (or Save As) dialog: the image filters, "smc" added to a
+    // name without one, the open image's folder; empty when cancelled.
+    QString AskImagePath(bool save);
     // The open itself, once the save-changes question has been answered.
     bool LoadDocumentFile(const QString& path);
 
@@ -81,6 +93,7 @@ private:
     QMenu* m_fileMenu = nullptr;
     QAction* m_open = nullptr;
     QAction* m_save = nullptr;
+    QAction* m_saveAs = nullptr;
     QAction* m_exit = nullptr;
     QAction* m_about = nullptr;
     QAction* m_options = nullptr;

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "EditorRegistry.h"
 #include "MessageService.h"
 #include "OptionsDia.h"
 #include "text/PrintableText.h"
@@ -43,8 +44,15 @@ bool CQuorvexDocument::OnOpenDocument(const QString& path, QWidget* parent)
     if (full != m_path)
         m_toldRestorePointFailure = false;
     m_path = full;
-    if (!result.warning.empty())
-        MessageService::Instance().Warning(FromCoreText(result.warning), parent);
+    if (!result.warning.empty()) {
+        QString warning = FromCoreText(result.warning);
+        // The battle-script warnings send the user to "Manage expanded
+        // ROM"; say so when this version has no such manager and its
+        // button stays disabled.
+        if (!ExpandedRomManagerLauncher() && warning.contains(QStringLiteral("Manage expanded ROM"), Qt::CaseInsensitive))
+            warning += QString::fromLatin1(kNoManagerNote);
+        MessageService::Instance().Warning(warning, parent);
+    }
     emit DocumentChanged();
     return true;
 }
@@ -55,10 +63,30 @@ bool CQuorvexDocument::OnSaveDocument(QWidget* parent)
         return false;
     m_doc.SetRestorePoints(quorvex_options::ReadRestorePoints());
     const quorvex::SaveResult result = m_doc.OnSaveDocument(ToCorePath(m_path));
-    if (!result.ok) {
-        // The edits are still only in memory: keep the modified mark so that
-        // leaving the program asks again.
+    // After a failure the edits are still only in memory: keep the
+    // modified mark so that leaving the program asks again.
+    if (!result.ok)
         m_doc.SetModifiedFlag(true);
+    return Report(result, parent);
+}
+
+bool CQuorvexDocument::OnSaveDocumentAs(const QString& path, QWidget* parent)
+{
+    if (m_path.isEmpty() || path.isEmpty())
+        return false;
+    const QString full = QFileInfo(path).absoluteFilePath();
+    m_doc.SetRestorePoints(quorvex_options::ReadRestorePoints());
+    const quorvex::SaveResult result = m_doc.OnSaveDocumentAs(ToCorePath(m_path), ToCorePath(full));
+    if (result.ok && full != m_path) {
+        m_path = full;
+        m_toldRestorePointFailure = false;
+    }
+    return Report(result, parent);
+}
+
+bool CQuorvexDocument::Report(const quorvex::SaveResult& result, QWidget* parent)
+{
+    if (!result.ok) {
         MessageService::Instance().Error(FromCoreText(result.error), parent);
         emit DocumentChanged();
         return false;

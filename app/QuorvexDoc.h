@@ -40,6 +40,11 @@ public:
     // restore point could be kept the save still happens, and the user is
     // told once for this image rather than at every save.
     bool OnSaveDocument(QWidget* parent);
+    // Save As: writes the image with its edits to `path` by the same
+    // all-or-nothing step (a file replaced there is kept as a restore
+    // point) and continues on it. On failure the document stays on its
+    // image, modified as it was.
+    bool OnSaveDocumentAs(const QString& path, QWidget* parent);
     // Before the image is left behind: asks whether to save a modified
     // document. False when the user cancelled or the save failed.
     bool SaveModified(QWidget* parent);
@@ -55,10 +60,19 @@ signals:
     void StatusNotice(const QString& text);
 
 private:
+    // Tells the outcome of a save; true on success.
+    bool Report(const quorvex::SaveResult& result, QWidget* parent);
+
     quorvex::CQuorvexDoc m_doc;
     QString m_path;
     bool m_toldRestorePointFailure = false;
 };
+
+// Added to a warning that sends the user to "Manage expanded ROM" while
+// this version has no data location manager (its button stays disabled).
+constexpr const char* kNoManagerNote =
+    "\nThis version of Quorvex has no data location manager yet: the \"Manage expanded ROM\" button stays "
+    "disabled, so the battle scripts cannot be moved with it.";
 
 // Conversions between the platform's file names and core's byte strings.
 std::string ToCorePath(const QString& path);

@@ -19,10 +19,22 @@ CQuorvexView::CQuorvexView(CQuorvexDocument& doc, QWidget* parent) : QWidget(par
     bold.setBold(true);
     m_caption->setFont(bold);
 
+    m_hint = new QLabel(this);
+    m_hint->setObjectName(QStringLiteral("viewHint"));
+    m_hint->setWordWrap(true);
+    m_hint->setAlignment(Qt::AlignCenter);
+    QFont big = m_hint->font();
+    big.setPointSizeF(big.pointSizeF() * 1.25);
+    m_hint->setFont(big);
+    m_hint->setText(QString::fromLatin1(kOpenImageHint));
+
     m_report = new QPlainTextEdit(this);
     m_report->setObjectName(QStringLiteral("statusReport"));
     m_report->setReadOnly(true);
-    m_report->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Long lines (a file name, the list of patches) wrap rather than hide
+    // behind a scroll bar.
+    m_report->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_report->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     m_report->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_report->setPlainText(QStringLiteral("no ROM loaded"));
     m_caption->setBuddy(m_report);
@@ -41,6 +53,7 @@ CQuorvexView::CQuorvexView(CQuorvexDocument& doc, QWidget* parent) : QWidget(par
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(11, 11, 11, 11);
+    layout->addWidget(m_hint);
     layout->addWidget(m_caption);
     layout->addWidget(m_report, 1);
     layout->addLayout(buttons);
@@ -50,6 +63,15 @@ void CQuorvexView::OnInitialUpdate()
 {
     const quorvex::RomData& rd = m_doc.Rom();
     m_report->setPlainText(FromCoreText(quorvex::BuildStatusReport(rd)));
+    if (!m_doc.HasImage()) {
+        m_hint->setText(QString::fromLatin1(kOpenImageHint));
+        m_hint->setVisible(true);
+    } else if (!rd.IsKnown()) {
+        m_hint->setText(QString::fromLatin1(kNotThisGameHint));
+        m_hint->setVisible(true);
+    } else {
+        m_hint->setVisible(false);
+    }
     // With no image the report is the bare "No ROM loaded..." line and both
     // buttons stay off; otherwise the size rules decide.
     const bool open = rd.IsOpen();

@@ -4,6 +4,14 @@
 #include <QWidget>
 
 class CQuorvexDocument;
+
+// The line of the empty window.
+constexpr const char* kOpenImageHint = "Open an image (Ctrl+O) or drop one here";
+// The line for an open file that is not an image of this game (an empty
+// file, random data, another game).
+constexpr const char* kNotThisGameHint =
+    "This file is not an image of FINAL FANTASY III (US) or FINAL FANTASY VI (Japan): its release is not "
+    "recognised, so nothing was loaded and the editors stay off. Open an image of this game (Ctrl+O).";
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -20,6 +28,9 @@ public:
     QString ReportText() const;
     QPushButton* ExpandButton() const { return m_expand; }
     QPushButton* ManageButton() const { return m_manage; }
+    // The line over the report: how to open an image while none is open,
+    // and what is wrong with a file that is not an image of this game.
+    QLabel* Hint() const { return m_hint; }
 
 signals:
     // The image changed outside an editor (an expansion): the frame
@@ -33,6 +44,7 @@ private slots:
 private:
     CQuorvexDocument& m_doc;
     QLabel* m_caption = nullptr;
+    QLabel* m_hint = nullptr;
     QPlainTextEdit* m_report = nullptr;
     QPushButton* m_expand = nullptr;
     QPushButton* m_manage = nullptr;

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "controls/PixelArt.h"
+
 using namespace quorvex;
 
 QImage NamePictureToImage(const NamePicture& picture, int scale)
@@ -129,8 +131,10 @@ CRenSmallDia::CRenSmallDia(const std::vector<uint8_t>& oldName, NameFontKind kin
     top->addLayout(right);
 
     setFocusPolicy(Qt::StrongFocus);
-    m_oldPicture->setPixmap(QPixmap::fromImage(NamePictureToImage(
-        DrawNamePicture(m_editor.OldName().data(), m_editor.OldName().size(), m_font, m_colors), 2)));
+    // Name pictures at twice their size, by whole device pixels.
+    m_oldPicture->setPixmap(PixelArtPixmap(
+        NamePictureToImage(DrawNamePicture(m_editor.OldName().data(), m_editor.OldName().size(), m_font, m_colors), 1),
+        2, devicePixelRatioF()));
     Refresh();
 }
 
@@ -174,7 +178,7 @@ void CRenSmallDia::keyPressEvent(QKeyEvent* event)
 void CRenSmallDia::Refresh()
 {
     const std::vector<uint8_t>& name = m_editor.NewName();
-    m_newPicture->setPixmap(
-        QPixmap::fromImage(NamePictureToImage(DrawNamePicture(name.data(), name.size(), m_font, m_colors), 2)));
+    m_newPicture->setPixmap(PixelArtPixmap(
+        NamePictureToImage(DrawNamePicture(name.data(), name.size(), m_font, m_colors), 1), 2, devicePixelRatioF()));
     m_remaining->setText(QString::fromStdString(m_editor.RemainingText()));
 }

@@ -1,6 +1,7 @@
 #include "SpritesPage.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -12,6 +13,7 @@
 #include <QSpinBox>
 
 #include "MessageService.h"
+#include "controls/ExportFile.h"
 #include "controls/PaletteStrip.h"
 #include "controls/PixelArt.h"
 #include "graphics/BitmapPreviews.h"
@@ -283,29 +285,37 @@ QString CSpritesPage::Folder() const { return QFileInfo(QString::fromStdString(m
 
 bool CSpritesPage::Export()
 {
-    const QString name = QString::fromStdString(SpritePngName(m_view.sprite));
-    if (ExportSpritePng(Rom(), m_view, (Folder() + "/" + name).toStdString()) != 0) {
-        MessageService::Instance().Error(QString("Problems writing `%1'").arg(name), this);
+    const QString path = Folder() + "/" + QString::fromStdString(SpritePngName(m_view.sprite));
+    if (!MayReplaceFile(path, this))
+        return false;
+    if (ExportSpritePng(Rom(), m_view, path.toStdString()) != 0) {
+        MessageService::Instance().Error(QString("Problems writing `%1'").arg(path), this);
         return false;
     }
-    MessageService::Instance().Information(QString("`%1' created").arg(name), this);
+    MessageService::Instance().Information(CreatedText(path), this);
     return true;
 }
 
 bool CSpritesPage::ExportAll()
 {
+    QStringList paths;
+    for (int s = 0; s < kSpriteCount; ++s)
+        paths.push_back(Folder() + "/" + QString::fromStdString(SpritePngName(s)));
+    if (!MayReplaceFiles(paths, this))
+        return false;
     for (int s = 0; s < kSpriteCount; ++s) {
         SpriteView v = m_view;
         v.sprite = s;
         if (s != m_view.sprite) // each sprite in its own town palette
             v.townPalette = static_cast<int>(SpriteRecords()[static_cast<size_t>(s)].defaultPalette);
-        const QString name = QString::fromStdString(SpritePngName(s));
-        if (ExportSpritePng(Rom(), v, (Folder() + "/" + name).toStdString()) != 0) {
-            MessageService::Instance().Error(QString("Problems writing `%1'").arg(name), this);
+        const QString& path = paths[s];
+        if (ExportSpritePng(Rom(), v, path.toStdString()) != 0) {
+            MessageService::Instance().Error(QString("Problems writing `%1'").arg(path), this);
             return false;
         }
     }
-    MessageService::Instance().Information(QString("%1 files created").arg(kSpriteCount), this);
+    MessageService::Instance().Information(
+        QString("%1 files created in `%2'").arg(kSpriteCount).arg(QDir::toNativeSeparators(Folder())), this);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -10,12 +11,18 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QTableWidget>
+#include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "CaptionEdit.h"
 #include "MessageService.h"
 #include "WizTextConvDia.h"
+#include "controls/ExportFile.h"
 #include "controls/FieldControls.h"
+#include "controls/ListFindBar.h"
+#include "controls/QtBitmap.h"
+#include "graphics/CharGlyphs.h"
 #include "rom/RomData.h"
 
 using namespace quorvex;
@@ -61,6 +68,10 @@ CTextPage::CTextPage(RomData& rd, TextPageConfig config, QWidget* parent)
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->verticalHeader()->hide();
+    // Compact rows, one line each: a block holds thousands of strings.
+    m_list->setWordWrap(false);
+    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 4);
     const bool dteRecords = cfg.fixed && cfg.kind == kKindDteTable;
     if (dteRecords)
         m_list->setColumnCount(3), m_list->setHorizontalHeaderLabels({"Index", "Hex data", "Visual Result"});
@@ -96,30 +107,50 @@ CTextPage::CTextPage(RomData& rd, TextPageConfig config, QWidget* parent)
     connect(charTable, &QPushButton::clicked, this, &CTextPage::OnShowCharTable);
     connect(importBtn, &QPushButton::clicked, this, &CTextPage::OnImport);
     connect(exportBtn, &QPushButton::clicked, this, &CTextPage::OnExport);
+    m_findBar = new CListFindBar(this);
+    connect(m_findBar, &CListFindBar::findRequested, this, [this](const QString& t) { m_findBar->SetNotFound(!FindNext(t)); });
+    connect(m_findBar, &CListFindBar::goToRequested, this, [this](long i) { m_findBar->SetNotFound(!GoTo(i)); });
+    for (const auto& [keys, mode] : {std::pair{"Ctrl+F", CListFindBar::Mode::Find}, std::pair{"Ctrl+G", CListFindBar::Mode::GoTo}}) {
+        auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(keys)), this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        const CListFindBar::Mode m = mode;
+        connect(shortcut, &QShortcut::activated, this, [this, m] { m_findBar->Open(m); });
+    }
     auto* save = new QShortcut(QKeySequence(QStringLiteral("Ctrl+S")), this);
     save->setContext(Qt::WidgetWithChildrenShortcut);
     connect(save, &QShortcut::activated, this, &CTextPage::OnApply);
     connect(m_edit, &CCaptionEdit::applyRequested, this, &CTextPage::OnApply);
-    connect(m_list, &QTableWidget::currentCellChanged, this, [this](int row, int, int, int) {
-        if (row >= 0 && row != m_index)
-            Select(row);
-    });
+    connect(m_list, &QTableWidget::currentCellChanged, this, [this](int row, int, int, int) { OnRowChanged(row); });
 
+    // The buttons in two columns, so that the list keeps most of the height.
+    auto* buttons = new QGridLayout;
+    int at = 0;
+    for (QPushButton* b : {m_apply, m_add, m_deleteAll, m_optimize, charTable, importBtn, exportBtn}) {
+        buttons->addWidget(b, at / 2, at % 2);
+        ++at;
+    }
     auto* right = new QVBoxLayout;
-    for (QPushButton* b : {m_apply, m_add, m_deleteAll, m_optimize, charTable, importBtn, exportBtn})
-        right->addWidget(b);
+    right->addLayout(buttons);
     right->addWidget(m_remaining);
     right->addStretch();
     auto* editRow = new QHBoxLayout;
     editRow->addWidget(m_edit, 1);
     editRow->addLayout(right);
     auto* lay = new QVBoxLayout(this);
-    lay->addWidget(m_list, 3);
-    lay->addLayout(editRow, 2);
+    lay->addWidget(m_findBar);
+    lay->addWidget(m_list, 2);
+    lay->addLayout(editRow, 1);
     lay->addWidget(m_instruction);
     lay->addWidget(m_status);
 
     m_mapping = new CWizTextConvDia(m_logic->Table(), m_logic->TableRows(), m_logic->Style(), this);
+    m_mapping->SetGlyphs([this](int entry, QImage& glyph, int& width) {
+        CFF6Bitmap bmp;
+        if (!DrawCharGlyph(m_logic->Rom(), m_logic->Style(), entry, bmp, width))
+            return false;
+        glyph = ToQImage(bmp);
+        return true;
+    });
     m_mapping->SetApplyHandler([this](const CharTable& t) {
         m_logic->SetTable(t);
         m_edit->SetTable(t, m_logic->Style(), m_logic->Rom().romType);
@@ -182,9 +213,69 @@ void CTextPage::Fill(const PageProgressFn& progress)
 
 void CTextPage::Refresh()
 {
+    const bool pending = HasPendingEdit();
+    const QString typed = m_edit->toPlainText();
     Fill({});
     m_index = m_logic->ClampIndex(m_index);
     Select(m_index);
+    if (pending) {
+        m_edit->setPlainText(typed);
+        m_edit->document()->setModified(true);
+    }
+}
+
+bool CTextPage::HasPendingEdit() const { return m_edit->document()->isModified(); }
+
+void CTextPage::StoreShown()
+{
+    if (HasPendingEdit())
+        OnApply();
+}
+
+void CTextPage::OnRowChanged(int row)
+{
+    if (row < 0 || row == m_index)
+        return;
+    StoreShown();
+    if (HasPendingEdit()) {
+        // The caption could not be applied: its row stays selected. A mouse
+        // click selects again on release, so the row is selected once more
+        // when the click is over.
+        auto keep = [this] {
+            const QSignalBlocker block(m_list);
+            m_list->setCurrentCell(m_index, 0);
+        };
+        keep();
+        QTimer::singleShot(0, this, keep);
+        return;
+    }
+    Select(row);
+}
+
+bool CTextPage::FindNext(const QString& text)
+{
+    const int n = m_list->rowCount();
+    for (int step = 1; step <= n; ++step) {
+        const int row = (m_index + step) % n;
+        for (int col = 0; col < m_list->columnCount(); ++col) {
+            const QTableWidgetItem* item = m_list->item(row, col);
+            if (item && item->text().contains(text, Qt::CaseInsensitive)) {
+                m_list->setCurrentCell(row, 0); // applies a typed caption first
+                m_list->scrollToItem(m_list->item(row, 0));
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool CTextPage::GoTo(long index)
+{
+    if (index < 0 || index >= m_list->rowCount())
+        return false;
+    m_list->setCurrentCell(static_cast<int>(index), 0);
+    m_list->scrollToItem(m_list->item(static_cast<int>(index), 0));
+    return true;
 }
 
 void CTextPage::Select(int index)
@@ -238,6 +329,8 @@ void CTextPage::OnApply()
     ShowMessage(r.message);
     if (!r.applied)
         return;
+    m_edit->document()->setModified(false);
+    emit edited();
     FillRow(m_index);
     UpdateLabels();
     if (m_logic->Config().fixed) {
@@ -252,9 +345,14 @@ void CTextPage::OnApply()
 
 void CTextPage::OnAdd()
 {
+    // The new caption is selected: what was typed is applied first.
+    StoreShown();
+    if (HasPendingEdit())
+        return;
     const PageMessage m = m_logic->AddCaption();
     ShowMessage(m);
     if (m.Empty()) {
+        emit edited();
         Refresh();
         Select(m_logic->StringCount() - 1);
     }
@@ -268,6 +366,7 @@ void CTextPage::OnDeleteAll()
         ProgressScope p(*m_progress, pagetext::kProgressDeleting);
         m_logic->DeleteAll(p.Fn());
     }
+    emit edited();
     Refresh();
 }
 
@@ -277,6 +376,7 @@ void CTextPage::OnOptimize()
         ProgressScope p(*m_progress, pagetext::kProgressOptimizing);
         m_logic->OptimizeAll(p.Fn());
     }
+    emit edited();
     Refresh();
 }
 
@@ -288,8 +388,10 @@ void CTextPage::OnShowCharTable()
 
 void CTextPage::OnExport()
 {
-    const QString name = QString::fromStdWString(m_logic->Config().fileName);
-    ShowMessage(m_logic->ExportScript(QDir::current().filePath(name).toStdString()));
+    const QString path = QDir::current().absoluteFilePath(QString::fromStdWString(m_logic->Config().fileName));
+    if (!MayReplaceFile(path, this))
+        return;
+    ShowMessage(m_logic->ExportScript(path.toStdString()));
 }
 
 void CTextPage::OnImport()
@@ -304,5 +406,7 @@ void CTextPage::OnImport()
         m = m_logic->ImportScript(path.toStdString(), p.Fn());
     }
     ShowMessage(m);
+    if (m.kind != MsgKind::Error)
+        emit edited();
     Refresh();
 }

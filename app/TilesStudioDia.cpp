@@ -13,6 +13,7 @@
 
 #include "BackgroundPickerDia.h"
 #include "MessageService.h"
+#include "controls/ExportFile.h"
 #include "controls/FieldControls.h"
 #include "controls/PaletteStrip.h"
 #include "controls/PixelArt.h"
@@ -159,11 +160,13 @@ namespace {
 
 bool SaveReport(const CFF6Bitmap& bmp, const QString& path, QWidget* parent)
 {
+    if (!MayReplaceFile(path, parent))
+        return false;
     if (!bmp.SaveBmp(path.toStdString())) {
         MessageService::Instance().Error("Can't create file!!", parent);
         return false;
     }
-    MessageService::Instance().Information(QString("`%1' created").arg(QFileInfo(path).fileName()), parent);
+    MessageService::Instance().Information(CreatedText(path), parent);
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include <QSpinBox>
 
 #include "MessageService.h"
+#include "controls/ExportFile.h"
 #include "controls/PaletteStrip.h"
 #include "controls/PixelArt.h"
 #include "graphics/BitmapPreviews.h"
@@ -177,11 +178,14 @@ bool CWallPaperPage::Export()
 {
     const QString folder = QFileInfo(QString::fromStdString(Rom().path)).absolutePath();
     const QString name = QString::fromStdString(WallpaperPngName(m_wallpaper));
-    if (ExportWallpaperPng(Rom(), m_wallpaper, (folder + "/" + name).toStdString()) != 0) {
-        MessageService::Instance().Error(QString("Problems writing `%1'").arg(name), this);
+    const QString path = folder + "/" + name;
+    if (!MayReplaceFile(path, this))
+        return false;
+    if (ExportWallpaperPng(Rom(), m_wallpaper, path.toStdString()) != 0) {
+        MessageService::Instance().Error(QString("Problems writing `%1'").arg(path), this);
         return false;
     }
-    MessageService::Instance().Information(QString("`%1' created").arg(name), this);
+    MessageService::Instance().Information(CreatedText(path), this);
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "controls/PixelArt.h"
 #include "text/TextConvWizard.h"
 
 using namespace quorvex;
@@ -26,7 +27,8 @@ CWizTextConvDia::CWizTextConvDia(const CharTable& table, int rows, TextStyle sty
             m_list->setItem(i, col, item);
         };
         const CharEntry& e = m_table[i];
-        // No font is drawn here: the game char column shows the code's text.
+        // Until the page hands over the font, the game char column shows
+        // the code's text.
         fixed(0, QString::asprintf("0x%02X", i & 0xFF));
         fixed(1, QString::fromStdWString(e.text));
         fixed(2, e.text.empty() ? QString() : QStringLiteral("8"));
@@ -49,6 +51,26 @@ CWizTextConvDia::CWizTextConvDia(const CharTable& table, int rows, TextStyle sty
     lay->addWidget(legend);
     lay->addLayout(buttons);
     resize(560, 640);
+}
+
+void CWizTextConvDia::SetGlyphs(const GlyphFn& glyphs)
+{
+    int tallest = 0;
+    for (int i = 0; i < m_rows; ++i) {
+        QImage glyph;
+        int width = 0;
+        if (!glyphs || !glyphs(i, glyph, width))
+            continue;
+        QTableWidgetItem* item = m_list->item(i, 1);
+        item->setIcon(PixelArtIcon(glyph.scaled(glyph.size() * 2), devicePixelRatioF()));
+        item->setText(QString());
+        item->setToolTip(QString::fromStdWString(m_table[i].text));
+        m_list->item(i, 2)->setText(QString::number(width));
+        m_list->setIconSize(m_list->iconSize().expandedTo(glyph.size() * 2));
+        tallest = std::max(tallest, glyph.height() * 2);
+    }
+    if (tallest > 0)
+        m_list->verticalHeader()->setDefaultSectionSize(std::max(tallest + 4, m_list->fontMetrics().height() + 4));
 }
 
 void CWizTextConvDia::OnApply()

@@ -44,4 +44,10 @@ struct CliVerb {
 // Prints "usage: quorvex-cli USAGE" to stderr and returns 2.
 int UsageError(const std::string& usage);
 
+// Every verb takes the image first after its verb words. A call in the
+// order some verbs used to take (the image last) gets this line before the
+// usage, and 2.
+int ImageFirstError(const std::string& usage);
+constexpr const char* kImageFirstText = "The image comes first after the verb words:";
+
 } // namespace quorvex::cli

@@ -22,6 +22,16 @@ std::string Numbered(const char* pattern, long n)
     return buf;
 }
 
+// The usage error of a render verb: a number first and no number second is
+// the old order (N IMAGE), which gets told that the image comes first.
+int RenderUsageError(const std::vector<std::string>& args, const char* usage)
+{
+    long n = 0;
+    if (args.size() == 2 && ParseNumber(args[0], n) && !ParseNumber(args[1], n))
+        return ImageFirstError(usage);
+    return UsageError(usage);
+}
+
 bool TakeNumberOption(std::vector<std::string>& args, const std::string& name, long& value, bool& bad)
 {
     std::string text;
@@ -96,7 +106,7 @@ int RunDecompress(const std::vector<std::string>& args)
 
 int RunRenderMonster(const std::vector<std::string>& argsIn)
 {
-    static const char* kUsage = "render monster N IMAGE [-o FILE] [--scale S]";
+    static const char* kUsage = "render monster IMAGE N [-o FILE] [--scale S]";
     std::vector<std::string> args = argsIn;
     std::string out;
     bool missing = false, bad = false;
@@ -104,10 +114,10 @@ int RunRenderMonster(const std::vector<std::string>& argsIn)
     long scale = 1;
     TakeNumberOption(args, "--scale", scale, bad);
     long n = 0;
-    if (missing || bad || args.size() != 2 || !ParseNumber(args[0], n) || n < 0 || n >= kMonsterGfxRecordCount ||
+    if (missing || bad || args.size() != 2 || !ParseNumber(args[1], n) || n < 0 || n >= kMonsterGfxRecordCount ||
         scale < 1 || scale > 8)
-        return UsageError(kUsage);
-    auto doc = OpenKnownImage(args[1], true);
+        return RenderUsageError(args, kUsage);
+    auto doc = OpenKnownImage(args[0], true);
     if (!doc)
         return 1;
     CFF6Bitmap bmp;
@@ -117,7 +127,7 @@ int RunRenderMonster(const std::vector<std::string>& argsIn)
 
 int RunRenderFormation(const std::vector<std::string>& argsIn)
 {
-    static const char* kUsage = "render formation N IMAGE [--background ID] [--mould M] [--scale S] [-o FILE]";
+    static const char* kUsage = "render formation IMAGE N [--background ID] [--mould M] [--scale S] [-o FILE]";
     std::vector<std::string> args = argsIn;
     std::string out;
     bool missing = false, bad = false;
@@ -127,11 +137,11 @@ int RunRenderFormation(const std::vector<std::string>& argsIn)
     TakeNumberOption(args, "--mould", mould, bad);
     TakeNumberOption(args, "--scale", scale, bad);
     long n = 0;
-    if (missing || bad || args.size() != 2 || !ParseNumber(args[0], n) || n < 0 || n >= kFormationCount ||
+    if (missing || bad || args.size() != 2 || !ParseNumber(args[1], n) || n < 0 || n >= kFormationCount ||
         background < -1 || background >= kBackgroundCount || mould < -1 || mould >= kMouldCount || scale < 1 ||
         scale > 8)
-        return UsageError(kUsage);
-    auto doc = OpenKnownImage(args[1], true);
+        return RenderUsageError(args, kUsage);
+    auto doc = OpenKnownImage(args[0], true);
     if (!doc)
         return 1;
     CFF6Bitmap bmp;
@@ -142,7 +152,7 @@ int RunRenderFormation(const std::vector<std::string>& argsIn)
 
 int RunRenderBackground(const std::vector<std::string>& argsIn)
 {
-    static const char* kUsage = "render background N IMAGE [--variant V] [--dummy-map] [--scale S] [-o FILE]";
+    static const char* kUsage = "render background IMAGE N [--variant V] [--dummy-map] [--scale S] [-o FILE]";
     std::vector<std::string> args = argsIn;
     std::string out;
     bool missing = false, bad = false;
@@ -152,10 +162,10 @@ int RunRenderBackground(const std::vector<std::string>& argsIn)
     TakeNumberOption(args, "--scale", scale, bad);
     const bool dummy = TakeFlag(args, "--dummy-map");
     long n = 0;
-    if (missing || bad || args.size() != 2 || !ParseNumber(args[0], n) || n < 0 || n >= kBackgroundCount ||
+    if (missing || bad || args.size() != 2 || !ParseNumber(args[1], n) || n < 0 || n >= kBackgroundCount ||
         scale < 1 || scale > 8)
-        return UsageError(kUsage);
-    auto doc = OpenKnownImage(args[1], true);
+        return RenderUsageError(args, kUsage);
+    auto doc = OpenKnownImage(args[0], true);
     if (!doc)
         return 1;
     std::vector<uint8_t> buffer;
@@ -168,13 +178,13 @@ int RunRenderBackground(const std::vector<std::string>& argsIn)
 
 const CliVerb kDecompress{"decompress", "decompress IMAGE SNES_ADDRESS OUT.bin",
                           "decompress the LZ block at a SNES address (hex) into a file", RunDecompress};
-const CliVerb kRenderMonster{"render monster", "render monster N IMAGE [-o FILE] [--scale S]",
+const CliVerb kRenderMonster{"render monster", "render monster IMAGE N [-o FILE] [--scale S]",
                              "draw a monster's sprite as a BMP (mst%03d.bmp)", RunRenderMonster};
 const CliVerb kRenderFormation{"render formation",
-                               "render formation N IMAGE [--background ID] [--mould M] [--scale S] [-o FILE]",
+                               "render formation IMAGE N [--background ID] [--mould M] [--scale S] [-o FILE]",
                                "draw a formation preview as a BMP (mform%03d.bmp)", RunRenderFormation};
 const CliVerb kRenderBackground{"render background",
-                                "render background N IMAGE [--variant V] [--dummy-map] [--scale S] [-o FILE]",
+                                "render background IMAGE N [--variant V] [--dummy-map] [--scale S] [-o FILE]",
                                 "print a battle background's diagnostic text and draw it (bckj%03d.bmp)",
                                 RunRenderBackground};
 

@@ -89,13 +89,13 @@ const char* kListWords = "monster|item|spell|esper|attack|rare-item|actor|specia
 
 int RunNames(const std::vector<std::string>& args)
 {
-    const std::string usage = std::string("names ") + kListWords + " IMAGE";
+    const std::string usage = std::string("names IMAGE ") + kListWords;
     if (args.size() != 2)
         return UsageError(usage);
     NameListId id;
-    if (!ParseNameListId(args[0], id))
-        return UsageError(usage);
-    auto doc = OpenKnownImage(args[1], true);
+    if (!ParseNameListId(args[1], id))
+        return ParseNameListId(args[0], id) ? ImageFirstError(usage) : UsageError(usage);
+    auto doc = OpenKnownImage(args[0], true);
     if (!doc)
         return 1;
     const RomData& rd = doc->Rom();
@@ -111,17 +111,18 @@ int RunNames(const std::vector<std::string>& args)
 
 int RunRename(const std::vector<std::string>& args)
 {
-    const std::string usage = std::string("rename ") + kListWords + " INDEX TEXT IMAGE";
+    const std::string usage = std::string("rename IMAGE ") + kListWords + " INDEX TEXT";
     if (args.size() != 4)
         return UsageError(usage);
     NameListId id;
     long index = 0;
-    if (!ParseNameListId(args[0], id) || !ParseNumber(args[1], index))
-        return UsageError(usage);
-    const std::wstring text = Utf8ToWide(args[2]);
+    if (!ParseNameListId(args[1], id) || !ParseNumber(args[2], index))
+        return ParseNameListId(args[0], id) && ParseNumber(args[1], index) ? ImageFirstError(usage)
+                                                                            : UsageError(usage);
+    const std::wstring text = Utf8ToWide(args[3]);
     std::string shown; // the new name as the image now holds it
     return EditAndSave(
-        OpenKnownImage(args[3]),
+        OpenKnownImage(args[0]),
         [&](CQuorvexDoc& doc) {
             RomData& rd = doc.Rom();
             NameList& list = GetNameList(rd, id);
@@ -141,7 +142,7 @@ int RunRename(const std::vector<std::string>& args)
                 if (text.empty())
                     std::cerr << "A name cannot be empty (the field holds " << list.nameLen << " characters).\n";
                 else
-                    std::cerr << "\"" << Printable(args[2]) << "\" is " << text.size()
+                    std::cerr << "\"" << Printable(args[3]) << "\" is " << text.size()
                               << " characters long; the field holds " << list.nameLen << ".\n";
                 return EditStatus::Failed;
             }
@@ -164,9 +165,9 @@ const CliVerb kTextDecode{"text decode", "text decode dialogue|battle|name HEXBY
                           "decode game bytes (hex pairs) to the tag language", RunTextDecode};
 const CliVerb kTextEncode{"text encode", "text encode dialogue|battle TEXT",
                           "encode tag-language text to game bytes (hex pairs)", RunTextEncode};
-const CliVerb kNames{"names", std::string("names ") + kListWords + " IMAGE", "list the names of a name list",
+const CliVerb kNames{"names", std::string("names IMAGE ") + kListWords, "list the names of a name list",
                      RunNames};
-const CliVerb kRename{"rename", std::string("rename ") + kListWords + " INDEX TEXT IMAGE",
+const CliVerb kRename{"rename", std::string("rename IMAGE ") + kListWords + " INDEX TEXT",
                       "rename one entry as typed in the names editor, then save", RunRename, kChangesImage};
 
 } // namespace

@@ -21,6 +21,12 @@ int UsageError(const std::string& usage)
     return 2;
 }
 
+int ImageFirstError(const std::string& usage)
+{
+    std::cerr << kImageFirstText << " quorvex-cli " << usage << "\n";
+    return UsageError(usage);
+}
+
 } // namespace quorvex::cli
 
 namespace {

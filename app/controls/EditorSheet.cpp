@@ -41,20 +41,30 @@ std::vector<CSheetPage*> CEditorSheet::Pages() const
 
 void CEditorSheet::accept()
 {
-    for (CSheetPage* p : Pages()) {
+    const std::vector<CSheetPage*> pages = Pages();
+    for (CSheetPage* p : pages)
         p->StoreShown();
+    for (CSheetPage* p : pages)
+        if (p->HasPendingEdit())
+            return;
+    for (CSheetPage* p : pages)
         p->RememberSelection();
-    }
     m_doc.SetModifiedFlag(true);
     QDialog::accept();
 }
 
 void CEditorSheet::reject()
 {
-    // What was typed but not yet stored counts as an edit too.
-    for (CSheetPage* p : Pages())
-        p->StoreShown();
-    if (m_edited && !MessageService::Instance().Question(QString::fromLatin1(kDiscardChangesQuestion), this))
+    // What was typed but not yet stored counts as an edit too. A page whose
+    // typed text would need the user to store it is only counted.
+    bool pending = false;
+    for (CSheetPage* p : Pages()) {
+        if (p->HasPendingEdit())
+            pending = true;
+        else
+            p->StoreShown();
+    }
+    if ((m_edited || pending) && !MessageService::Instance().Question(QString::fromLatin1(kDiscardChangesQuestion), this))
         return;
     m_opened->Restore(m_doc.Rom());
     QDialog::reject();

@@ -25,6 +25,11 @@ public:
     virtual void StoreShown() {}
     // Remembers the selection in the settings (at OK).
     virtual void RememberSelection() {}
+    // True while the page shows something typed that it has not stored and
+    // cannot store without the user (a caption not applied yet). Cancel
+    // counts it as an edit; OK stays open while it is still there after
+    // StoreShown, since the page has then told the user why.
+    virtual bool HasPendingEdit() const { return false; }
 };
 
 class CEditorSheet : public QDialog {

@@ -30,6 +30,9 @@ void CFileField::Browse()
     dialog.setAcceptMode(m_mode == Mode::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(m_mode == Mode::Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilters(m_filters);
+    // The window that writes the file asks before replacing one, through
+    // the message service.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!Path().isEmpty()) {
         dialog.setDirectory(QFileInfo(Path()).absolutePath());
         dialog.selectFile(Path());

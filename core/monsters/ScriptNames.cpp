@@ -1,5 +1,6 @@
 #include "monsters/ScriptNames.h"
 
+#include "monsters/FormationTables.h"
 #include "rom/RomData.h"
 #include "text/TextCodec.h"
 #include "text/TextPage.h"
@@ -16,9 +17,6 @@ std::string NameOf(const NameList& list, int n, uint8_t romType)
         return kUnknown;
     return WideToUtf8(list.Decode(static_cast<uint32_t>(n), romType));
 }
-
-constexpr int kFormationCount = 576;
-constexpr int kFormationSize = 15;
 
 } // namespace
 
@@ -42,11 +40,9 @@ std::string RomScriptNames::Monster(int n) const
 
 bool RomScriptNames::FormationMonsters(int f, std::vector<std::string>& names) const
 {
-    const std::vector<uint8_t>& all = m_rd.monsters.formations.bytes;
-    const size_t at = static_cast<size_t>(f) * kFormationSize;
-    if (f < 0 || f >= kFormationCount || at + kFormationSize > all.size())
+    const uint8_t* rec = FormationBytes(m_rd, f);
+    if (rec == nullptr)
         return false;
-    const uint8_t* rec = all.data() + at;
     names.clear();
     // Six slots: the low 8 bits of each monster number in bytes 2-7, the
     // ninth bits in byte 14. Numbers from 384 on mean an empty slot.

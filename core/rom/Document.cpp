@@ -1,5 +1,7 @@
 #include "rom/Document.h"
 
+#include <filesystem>
+
 #include "rom/PatchDetect.h"
 #include "rom/RestorePoints.h"
 #include "rom/SafeReplace.h"
@@ -39,26 +41,46 @@ OpenResult CQuorvexDoc::OnOpenDocument(const std::string& path, bool readOnlyOk)
     return result;
 }
 
-SaveResult CQuorvexDoc::OnSaveDocument(const std::string& path)
+SaveResult CQuorvexDoc::OnSaveDocument(const std::string& path) { return Save(path, path); }
+
+SaveResult CQuorvexDoc::OnSaveDocumentAs(const std::string& from, const std::string& to)
+{
+    SaveResult result = Save(from, to);
+    if (result.ok)
+        m_rom->path = to;
+    return result;
+}
+
+SaveResult CQuorvexDoc::Save(const std::string& from, const std::string& to)
 {
     SaveResult result;
     RomData& rd = *m_rom;
-    if (!rd.IsKnown()) {
-        result.error = ImageWriteRefusal(path);
+    const bool copy = from != to && !SameFile(from, to);
+    if (!rd.IsKnown() && !copy) {
+        result.error = ImageWriteRefusal(to);
         result.ok = result.error.empty();
         if (result.ok)
             m_modified = false;
         return result;
     }
     // The image as it is on disk becomes a restore point once every table
-    // was written into the copy, before the copy replaces it.
+    // was written into the copy, before the copy replaces it. A Save As to
+    // a new name has no earlier image there to keep.
+    std::error_code ec;
+    const bool replacing = std::filesystem::exists(to, ec);
     auto keepRestorePoint = [&] {
         std::string keepError;
-        if (m_restorePoints > 0 && !KeepRestorePoint(path, m_restorePoints, keepError))
+        if (replacing && m_restorePoints > 0 && !KeepRestorePoint(to, m_restorePoints, keepError))
             result.warning = RestorePointFailure(keepError);
     };
-    const ReplaceResult r =
-        RewriteImageFile(path, rd.IsHeaderless(), [&rd](ImageFile& f) { StoreGameTables(f, rd); }, keepRestorePoint);
+    // An image of unknown release has no tables loaded: its copy keeps the
+    // bytes it has.
+    auto write = [&rd](ImageFile& f) {
+        if (rd.IsKnown())
+            StoreGameTables(f, rd);
+    };
+    const ReplaceResult r = copy ? WriteImageCopy(from, to, rd.IsHeaderless(), write, keepRestorePoint)
+                                  : RewriteImageFile(to, rd.IsHeaderless(), write, keepRestorePoint);
     result.error = r.error;
     result.notice = r.notice;
     if (!r.ok)

@@ -40,6 +40,12 @@ public:
     // A file with other names (hard links) is replaced under this name only;
     // the notice says so.
     SaveResult OnSaveDocument(const std::string& path);
+    // Save As: writes the image open from `from` (its bytes as on disk,
+    // with every table written over them) to `to` by the same
+    // all-or-nothing step; an existing file at `to` is kept as a restore
+    // point before it is replaced. On success the document continues on
+    // `to` (RomData::path). On failure neither file has changed.
+    SaveResult OnSaveDocumentAs(const std::string& from, const std::string& to);
 
     // How many restore points a save keeps; 0 keeps none.
     void SetRestorePoints(int keep) { m_restorePoints = keep; }
@@ -52,6 +58,8 @@ public:
     const RomData& Rom() const { return *m_rom; }
 
 private:
+    SaveResult Save(const std::string& from, const std::string& to);
+
     std::unique_ptr<RomData> m_rom; // large: kept off the stack
     bool m_modified = false;
     int m_restorePoints = kDefaultRestorePoints;

@@ -70,7 +70,7 @@ void SafeReplace::SetCopyMadeHook(void (*hook)()) { g_copyMadeHook = hook; }
 
 int SafeReplace::FolderFlushCount() { return g_folderFlushes; }
 
-SafeReplace::SafeReplace(const std::string& path) : m_path(path)
+SafeReplace::SafeReplace(const std::string& path, const std::string& source) : m_path(path), m_source(source)
 {
     std::error_code ec;
     const auto real = std::filesystem::canonical(path, ec);
@@ -101,9 +101,10 @@ bool SafeReplace::Fail(const std::string& path, int err)
 bool SafeReplace::Begin()
 {
     RemoveStaleCopies(m_path);
-    const int in = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
+    const std::string& from = m_source.empty() ? m_path : m_source;
+    const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0)
-        return Fail(m_path, errno);
+        return Fail(from, errno);
     std::string tmpl = TempCopyTemplate(m_path);
     const int out = ::mkstemp(tmpl.data());
     if (out < 0) {
@@ -127,8 +128,16 @@ bool SafeReplace::Begin()
 bool SafeReplace::Commit()
 {
     struct stat st {};
-    if (::stat(m_path.c_str(), &st) != 0)
-        return Fail(m_path, errno);
+    bool newFile = false;
+    if (::stat(m_path.c_str(), &st) != 0) {
+        // Save As to a new name: the new file gets the source's
+        // permissions (without set-id bits) and the saving user as owner.
+        if (errno != ENOENT || m_source.empty() || ::stat(m_source.c_str(), &st) != 0)
+            return Fail(m_path, errno);
+        st.st_mode &= 0777;
+        st.st_nlink = 1;
+        newFile = true;
+    }
     const int fd = ::open(m_temp.c_str(), O_RDWR | O_CLOEXEC);
     if (fd < 0)
         return Fail(m_temp, errno);
@@ -136,7 +145,7 @@ bool SafeReplace::Commit()
     // Only the superuser may give a file away; anyone may keep the group
     // when they belong to it. Where neither is allowed the copy keeps the
     // saving user's, as any new file would.
-    if (st.st_uid != ::geteuid() || st.st_gid != ::getegid()) {
+    if (!newFile && (st.st_uid != ::geteuid() || st.st_gid != ::getegid())) {
         if (::fchown(fd, st.st_uid, st.st_gid) != 0)
             (void)!::fchown(fd, static_cast<uid_t>(-1), st.st_gid);
     }
@@ -175,15 +184,20 @@ std::string ImageWriteRefusal(const std::string& path)
     return "";
 }
 
-ReplaceResult RewriteImageFile(const std::string& path, bool headerless, const std::function<void(ImageFile&)>& write,
-                               const std::function<void()>& beforeCommit)
+namespace {
+
+ReplaceResult WriteThroughCopy(const std::string& source, const std::string& path, bool headerless,
+                               const std::function<void(ImageFile&)>& write, const std::function<void()>& beforeCommit)
 {
     ReplaceResult result;
-    // Refuse early, before any copy is made, when the file may not be written.
-    result.error = ImageWriteRefusal(path);
+    // Refuse early, before any copy is made, when the file may not be
+    // written (a new file for Save As has nothing to refuse yet).
+    std::error_code ec;
+    if (source.empty() || std::filesystem::exists(path, ec))
+        result.error = ImageWriteRefusal(path);
     if (!result.error.empty())
         return result;
-    SafeReplace replace(path);
+    SafeReplace replace(path, source);
     if (!replace.Begin()) {
         result.error = replace.ErrorText();
         return result;
@@ -210,6 +224,28 @@ ReplaceResult RewriteImageFile(const std::string& path, bool headerless, const s
     result.notice = replace.NoticeText();
     result.ok = true;
     return result;
+}
+
+} // namespace
+
+ReplaceResult RewriteImageFile(const std::string& path, bool headerless, const std::function<void(ImageFile&)>& write,
+                               const std::function<void()>& beforeCommit)
+{
+    return WriteThroughCopy({}, path, headerless, write, beforeCommit);
+}
+
+ReplaceResult WriteImageCopy(const std::string& source, const std::string& path, bool headerless,
+                             const std::function<void(ImageFile&)>& write, const std::function<void()>& beforeCommit)
+{
+    if (SameFile(source, path))
+        return RewriteImageFile(path, headerless, write, beforeCommit);
+    return WriteThroughCopy(source, path, headerless, write, beforeCommit);
+}
+
+bool SameFile(const std::string& a, const std::string& b)
+{
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec) && !ec;
 }
 
 } // namespace quorvex

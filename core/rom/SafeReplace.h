@@ -17,7 +17,10 @@ namespace quorvex {
 
 class SafeReplace {
 public:
-    explicit SafeReplace(const std::string& path);
+    // With a `source`, the copy starts from that file instead (Save As):
+    // `path` then need not exist, and a new file gets the source's
+    // permissions.
+    explicit SafeReplace(const std::string& path, const std::string& source = {});
     ~SafeReplace(); // removes the copy unless committed
     SafeReplace(const SafeReplace&) = delete;
     SafeReplace& operator=(const SafeReplace&) = delete;
@@ -46,6 +49,7 @@ private:
     void Forget();
 
     std::string m_path;   // the real file (links resolved)
+    std::string m_source; // where the copy starts from; empty: m_path
     std::string m_temp;
     std::string m_error;
     std::string m_notice;
@@ -72,5 +76,16 @@ std::string ImageWriteRefusal(const std::string& path);
 // replaces the image (while the image still holds its old bytes).
 ReplaceResult RewriteImageFile(const std::string& path, bool headerless, const std::function<void(ImageFile&)>& write,
                                const std::function<void()>& beforeCommit = {});
+
+// The same step for Save As: the copy starts from the image at `source`
+// and is put in place at `path`, which may be a new file. An existing file
+// at `path` is refused when it may not be written, and replaced only when
+// every write succeeded.
+ReplaceResult WriteImageCopy(const std::string& source, const std::string& path, bool headerless,
+                             const std::function<void(ImageFile&)>& write,
+                             const std::function<void()>& beforeCommit = {});
+
+// True when both names lead to the same file (links followed).
+bool SameFile(const std::string& a, const std::string& b);
 
 } // namespace quorvex

@@ -594,9 +594,8 @@ PageMessage CTextPageLogic::ExportScript(const std::string& path) const
     f.close();
     if (!f)
         return {MsgKind::Error, pagetext::kCantCreateFile};
-    const size_t slash = path.find_last_of("/\\");
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    return {MsgKind::Information, Format("`%s' created", name.c_str())};
+    // The whole path as given, so that the user can find the file.
+    return {MsgKind::Information, "`" + path + "' created"};
 }
 
 PageMessage CTextPageLogic::ImportScript(const std::string& path, const PageProgressFn& progress)

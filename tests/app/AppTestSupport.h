@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "EditorRegistry.h"
+#include "QuorvexApp.h"
 #include "SyntheticImage.h"
 #include "rom/Document.h"
 
@@ -96,6 +97,16 @@ inline bool OpenSyntheticImage(quorvex::CQuorvexDoc& doc, const QString& path,
 {
     return quorvex::synth::WriteSyntheticImage(path.toStdString(), options) &&
            doc.OnOpenDocument(path.toStdString()).ok;
+}
+
+// Start-up options for a test of the whole program: no splash window, the
+// main window not shown until the test shows it.
+inline CQuorvexApp::StartupOptions QuietStartup()
+{
+    CQuorvexApp::StartupOptions o;
+    o.allowSplash = false;
+    o.showWindow = false;
+    return o;
 }
 
 // Writes the named synthetic variant into `folder` (as VARIANT.smc) and

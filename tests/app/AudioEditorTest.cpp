@@ -237,21 +237,54 @@ private slots:
         QVERIFY(m_doc.IsModified());
     }
 
-    void cancelReadsTheSamplesAgain()
+    void cancelAsksThenPutsBackTheOpenedSamples()
     {
         ScopedRecordingMessages messages;
-        const auto before = m_doc.Rom().audio.samples;
+        WriteBytes(m_dir.filePath("a.brr"), Brr(2));
+        // A replacement kept by OK (not saved yet) must survive a later
+        // editor's Cancel: the samples come back as they were when that
+        // editor opened, never from the file.
         {
             CAudioEditorDia dia(m_doc);
-            WriteBytes(m_dir.filePath("a.brr"), Brr(2));
+            QVERIFY(dia.BrrPage()->ImportBrr(m_dir.filePath("a.brr")));
+            dia.BrrPage()->SetIndex(2);
+            QVERIFY(dia.BrrPage()->Replace());
+            dia.accept();
+        }
+        const auto kept = m_doc.Rom().audio.samples;
+        QVERIFY(m_doc.Rom().audio.modified[2]);
+        {
+            CAudioEditorDia dia(m_doc);
+            dia.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dia));
             QVERIFY(dia.BrrPage()->ImportBrr(m_dir.filePath("a.brr")));
             dia.BrrPage()->SetIndex(1);
             QVERIFY(dia.BrrPage()->Replace());
             QVERIFY(m_doc.Rom().audio.modified[1]);
-            dia.reject();
+            // Esc asks; No keeps the editor open with the edit.
+            messages.Clear();
+            QTest::keyClick(&dia, Qt::Key_Escape);
+            QCOMPARE(messages.LastKind(), QStringLiteral("question"));
+            QCOMPARE(messages.LastText(), QString::fromLatin1(kDiscardChangesQuestion));
+            QVERIFY(dia.isVisible());
+            QVERIFY(m_doc.Rom().audio.modified[1]);
+            // The close button asks too; Yes throws the edit away.
+            messages.QueueAnswer(true);
+            dia.close();
+            QVERIFY(!dia.isVisible());
         }
-        QCOMPARE(m_doc.Rom().audio.samples, before);
+        QCOMPARE(m_doc.Rom().audio.samples, kept);
         QVERIFY(!m_doc.Rom().audio.modified[1]);
+        QVERIFY(m_doc.Rom().audio.modified[2]);
+    }
+
+    void cancelWithoutEditsAsksNothing()
+    {
+        ScopedRecordingMessages messages;
+        CAudioEditorDia dia(m_doc);
+        dia.BrrPage()->SetIndex(4);
+        dia.reject();
+        QVERIFY(messages.Log().isEmpty());
         QVERIFY(!m_doc.IsModified());
     }
 

@@ -114,7 +114,9 @@ private slots:
         QCOMPARE(town->Remaining()->text(),
                  QStringLiteral("Remaining bytes: %1").arg(doc.Rom().text.townDialogue.FreeBytes()));
 
-        // Cancel puts the three blocks back as they were when the editor opened.
+        // Cancel asks, then puts the three blocks back as they were when the
+        // editor opened.
+        messages.QueueAnswer(true);
         dlg.reject();
         QVERIFY(!doc.IsModified());
         QCOMPARE(doc.Rom().text.townDialogue.Count(), n);
@@ -142,6 +144,7 @@ private slots:
         QCOMPARE(town->ProgressWindow()->Caption(), QStringLiteral("Deleting captions"));
         QVERIFY(!town->ProgressWindow()->isVisible());
         QVERIFY(dlg.findChildren<QProgressDialog*>().isEmpty());
+        messages.QueueAnswer(true);
         dlg.reject();
     }
 
@@ -174,6 +177,7 @@ private slots:
             dlg.Page(2)->Select(1);
             dlg.Page(2)->Edit()->setPlainText(QStringLiteral("Gone"));
             dlg.Page(2)->OnApply();
+            messages.QueueAnswer(true);
             dlg.reject();
         }
         CTextPageLogic town(doc.Rom(), TownDialogPageConfig(doc.Rom()));
@@ -186,6 +190,7 @@ private slots:
 
     void keyboardMapping()
     {
+        ScopedRecordingMessages messages;
         CQuorvexDoc doc;
         QVERIFY(doc.OnOpenDocument(Image({}, "c.smc").toStdString()).ok);
         CDialogEditor dlg(doc);
@@ -214,6 +219,7 @@ private slots:
         QCOMPARE(town->Logic().StoredBytes(town->Selected()).front(), 0x74);
         map->DoneButton()->click();
         QVERIFY(!map->isVisible());
+        messages.QueueAnswer(true);
         dlg.reject();
     }
 
@@ -250,6 +256,7 @@ private slots:
         dlg.Page()->OnApply();
         QVERIFY(doc.Rom().text.monsterDialogue.Data() != before);
         Shot(&dlg, "text_editor_big_quotes.png");
+        messages.QueueAnswer(true);
         dlg.reject();
         QVERIFY(doc.Rom().text.monsterDialogue.Data() == before);
     }
@@ -285,6 +292,7 @@ private slots:
         dlg.Page()->OnApply();
         QCOMPARE(rd.romFlags & kFlagBtlMsgTextPrint, 0u);
         QVERIFY(b.Data() != before);
+        messages.QueueAnswer(true);
         dlg.reject();
         QVERIFY(b.Data() == before);
         QCOMPARE(rd.romFlags & kFlagBtlMsgTextPrint, static_cast<uint32_t>(kFlagBtlMsgTextPrint));

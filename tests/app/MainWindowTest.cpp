@@ -67,14 +67,6 @@ private:
     EditorLauncher m_launcher;
 };
 
-CQuorvexApp::StartupOptions Quiet()
-{
-    CQuorvexApp::StartupOptions o;
-    o.allowSplash = false;
-    o.showWindow = false;
-    return o;
-}
-
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -96,7 +88,7 @@ private:
     {
         QStringList tips;
         for (QAction* a : bar->actions())
-            tips << (a->isSeparator() ? QStringLiteral("|") : a->toolTip());
+            tips << (a->isSeparator() ? QStringLiteral("|") : a->toolTip().section(QLatin1Char('\n'), 0, 0));
         return tips;
     }
 
@@ -118,7 +110,7 @@ private slots:
         ScopedRecordingMessages messages;
         const QString path = Image(QStringLiteral("us10-headerless"), QStringLiteral("cmdline.smc"));
         CQuorvexApp app;
-        QVERIFY(app.InitInstance({QStringLiteral("quorvex"), path}, Quiet()));
+        QVERIFY(app.InitInstance({QStringLiteral("quorvex"), path}, QuietStartup()));
         CMainFrame* frame = app.MainFrame();
         QVERIFY(frame);
         QCOMPARE(app.Document()->PathName(), QFileInfo(path).absoluteFilePath());
@@ -141,7 +133,7 @@ private slots:
     {
         ScopedRecordingMessages messages;
         CQuorvexApp app;
-        QVERIFY(!app.InitInstance({QStringLiteral("quorvex"), m_files.filePath(QStringLiteral("missing.smc"))}, Quiet()));
+        QVERIFY(!app.InitInstance({QStringLiteral("quorvex"), m_files.filePath(QStringLiteral("missing.smc"))}, QuietStartup()));
         QCOMPARE(messages.LastKind(), QStringLiteral("error"));
         QVERIFY(!messages.LastText().isEmpty());
     }
@@ -153,7 +145,7 @@ private slots:
         const QString before = QDir::currentPath();
         QVERIFY(QDir::setCurrent(m_files.path()));
         CQuorvexApp app;
-        const bool started = app.InitInstance({QStringLiteral("quorvex"), QStringLiteral("relative.smc")}, Quiet());
+        const bool started = app.InitInstance({QStringLiteral("quorvex"), QStringLiteral("relative.smc")}, QuietStartup());
         QVERIFY(QDir::setCurrent(before));
         QVERIFY(started);
         QCOMPARE(app.Document()->PathName(), m_files.filePath(QStringLiteral("relative.smc")));
@@ -186,7 +178,7 @@ private slots:
 
         ScopedRecordingMessages messages;
         CQuorvexApp poor;
-        auto options = Quiet();
+        auto options = QuietStartup();
         options.displayDepth = 4;
         QVERIFY(!poor.InitInstance({QStringLiteral("quorvex")}, options));
         QVERIFY(!poor.MainFrame());
@@ -205,7 +197,7 @@ private slots:
     {
         ScopedRecordingMessages messages;
         CQuorvexApp app;
-        QVERIFY(app.InitInstance({QStringLiteral("quorvex")}, Quiet()));
+        QVERIFY(app.InitInstance({QStringLiteral("quorvex")}, QuietStartup()));
         CMainFrame* frame = app.MainFrame();
         QCOMPARE(frame->View()->ReportText(), QStringLiteral("No ROM loaded..."));
         QVERIFY(!frame->View()->ExpandButton()->isEnabled());
@@ -223,7 +215,7 @@ private slots:
     {
         ScopedRecordingMessages messages;
         CQuorvexApp app;
-        QVERIFY(app.InitInstance({QStringLiteral("quorvex")}, Quiet()));
+        QVERIFY(app.InitInstance({QStringLiteral("quorvex")}, QuietStartup()));
         CMainFrame* frame = app.MainFrame();
         const QString path = Image(QStringLiteral("us-28"), QStringLiteral("dropped.smc"));
 
@@ -275,7 +267,7 @@ private slots:
         // area; the read-only report must hand the drop on to the frame.
         ScopedRecordingMessages messages;
         CQuorvexApp app;
-        auto options = Quiet();
+        auto options = QuietStartup();
         options.showWindow = true;
         QVERIFY(app.InitInstance({QStringLiteral("quorvex")}, options));
         CMainFrame* frame = app.MainFrame();
@@ -354,7 +346,7 @@ private slots:
         SavedManagerLauncher keep;
         ScopedRecordingMessages messages;
         CQuorvexApp app;
-        QVERIFY(app.InitInstance({QStringLiteral("quorvex"), Image(variant)}, Quiet()));
+        QVERIFY(app.InitInstance({QStringLiteral("quorvex"), Image(variant)}, QuietStartup()));
         CMainFrame* frame = app.MainFrame();
         const QString report = frame->View()->ReportText();
         QCOMPARE(report, FromCoreText(quorvex::BuildStatusReport(app.Document()->Rom())));
@@ -384,7 +376,7 @@ private slots:
     {
         ScopedRecordingMessages messages;
         CQuorvexApp app;
-        QVERIFY(app.InitInstance({QStringLiteral("quorvex"), Image(QStringLiteral("us11"))}, Quiet()));
+        QVERIFY(app.InitInstance({QStringLiteral("quorvex"), Image(QStringLiteral("us11"))}, QuietStartup()));
         CMainFrame* frame = app.MainFrame();
         QCOMPARE(ToolbarTips(frame->ToolBar()),
                  QStringList({"Open", "Save", "|", "Monster Editor", "Item Editor", "Colosseum Betting System Editor",
@@ -436,7 +428,7 @@ private slots:
 
         ScopedRecordingMessages messages;
         CQuorvexApp app;
-        QVERIFY(app.InitInstance({QStringLiteral("quorvex"), Image(QStringLiteral("us10-headerless"))}, Quiet()));
+        QVERIFY(app.InitInstance({QStringLiteral("quorvex"), Image(QStringLiteral("us10-headerless"))}, QuietStartup()));
         CMainFrame* frame = app.MainFrame();
         QAction* tiles = frame->EditorAction(EditorCommand::TileEditor);
         QAction* monsters = frame->EditorAction(EditorCommand::MonsterEditor);
@@ -465,13 +457,13 @@ private slots:
     {
         ScopedRecordingMessages messages;
         CQuorvexApp app;
-        QVERIFY(app.InitInstance({QStringLiteral("quorvex")}, Quiet()));
+        QVERIFY(app.InitInstance({QStringLiteral("quorvex")}, QuietStartup()));
         CMainFrame* frame = app.MainFrame();
         QStringList items;
         for (QAction* a : frame->FileMenu()->actions())
             if (!a->isSeparator() && a->isVisible())
                 items << a->text();
-        QCOMPARE(items, QStringList({"&Open...", "&Save", "Create Patch...", "Apply Patch...", "Restore Points...",
+        QCOMPARE(items, QStringList({"&Open...", "&Save", "Save &As...", "Create Patch...", "Apply Patch...", "Restore Points...",
                                      "E&xit"}));
         QCOMPARE(frame->OpenAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
         QCOMPARE(frame->SaveAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
@@ -506,7 +498,7 @@ private slots:
         const QString third = Image(QStringLiteral("us-28"), QStringLiteral("third.smc"));
         const QByteArray firstBytes = FileBytes(first);
         CQuorvexApp app;
-        QVERIFY(app.InitInstance({QStringLiteral("quorvex"), first}, Quiet()));
+        QVERIFY(app.InitInstance({QStringLiteral("quorvex"), first}, QuietStartup()));
         CMainFrame* frame = app.MainFrame();
         CQuorvexDocument* doc = app.Document();
 
@@ -550,7 +542,7 @@ private slots:
     {
         ScopedRecordingMessages messages;
         CQuorvexApp app;
-        auto options = Quiet();
+        auto options = QuietStartup();
         options.showWindow = true;
         QVERIFY(app.InitInstance({QStringLiteral("quorvex"), Image(QStringLiteral("us10-headerless"))}, options));
         CMainFrame* frame = app.MainFrame();
@@ -572,7 +564,7 @@ private slots:
         const QString path = Image(QStringLiteral("us10-headered"), QStringLiteral("save.smc"));
         const QByteArray before = FileBytes(path);
         CQuorvexApp app;
-        QVERIFY(app.InitInstance({QStringLiteral("quorvex"), path}, Quiet()));
+        QVERIFY(app.InitInstance({QStringLiteral("quorvex"), path}, QuietStartup()));
         CMainFrame* frame = app.MainFrame();
         CQuorvexDocument* doc = app.Document();
 
@@ -608,7 +600,7 @@ private slots:
         ScopedRecordingMessages messages;
         const QString good = Image(QStringLiteral("us-32-headered"), QStringLiteral("good.smc"));
         CQuorvexApp app;
-        QVERIFY(app.InitInstance({QStringLiteral("quorvex"), good}, Quiet()));
+        QVERIFY(app.InitInstance({QStringLiteral("quorvex"), good}, QuietStartup()));
         CMainFrame* frame = app.MainFrame();
         const QString report = frame->View()->ReportText();
         QVERIFY(!frame->OpenDocumentFile(m_files.filePath(QStringLiteral("nowhere.smc"))));
@@ -631,7 +623,7 @@ private slots:
     {
         ScopedRecordingMessages messages;
         CQuorvexApp app;
-        QVERIFY(app.InitInstance({QStringLiteral("quorvex"), Image(QStringLiteral("scripts-overflow-24"))}, Quiet()));
+        QVERIFY(app.InitInstance({QStringLiteral("quorvex"), Image(QStringLiteral("scripts-overflow-24"))}, QuietStartup()));
         QCOMPARE(messages.Log().size(), 1);
         QCOMPARE(messages.LastKind(), QStringLiteral("warning"));
         QVERIFY(messages.LastText().startsWith(QStringLiteral("Halbrec Monster AI patch was detected.\n")));
@@ -647,7 +639,7 @@ private slots:
             paths << Image(QStringLiteral("us10-headerless"), QStringLiteral("recent%1.smc").arg(i));
         {
             CQuorvexApp app;
-            QVERIFY(app.InitInstance({QStringLiteral("quorvex")}, Quiet()));
+            QVERIFY(app.InitInstance({QStringLiteral("quorvex")}, QuietStartup()));
             CMainFrame* frame = app.MainFrame();
             QVERIFY(frame->RecentFileActions().isEmpty());
             for (const QString& p : paths)
@@ -684,7 +676,7 @@ private slots:
         // The next start finds the same list; an entry that vanished is
         // reported and dropped when chosen.
         CQuorvexApp again;
-        QVERIFY(again.InitInstance({QStringLiteral("quorvex")}, Quiet()));
+        QVERIFY(again.InitInstance({QStringLiteral("quorvex")}, QuietStartup()));
         QList<QAction*> recent = again.MainFrame()->RecentFileActions();
         QCOMPARE(recent.size(), 10);
         QCOMPARE(recent[0]->data().toString(), QFileInfo(paths[9]).absoluteFilePath());
@@ -703,7 +695,7 @@ private slots:
         ScopedRecordingMessages messages;
         const QString path = Image(QStringLiteral("us10-headerless"), QStringLiteral("demo.smc"));
         CQuorvexApp app;
-        auto options = Quiet();
+        auto options = QuietStartup();
         options.showWindow = true;
         QVERIFY(app.InitInstance({QStringLiteral("quorvex"), path}, options));
         CMainFrame* frame = app.MainFrame();

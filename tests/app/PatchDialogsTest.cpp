@@ -40,14 +40,6 @@ void Shot(QWidget* w, const QString& name)
     QVERIFY(w->grab().save(QStringLiteral(QUORVEX_SCREENSHOT_DIR "/") + name));
 }
 
-CQuorvexApp::StartupOptions Quiet()
-{
-    CQuorvexApp::StartupOptions o;
-    o.allowSplash = false;
-    o.showWindow = false;
-    return o;
-}
-
 std::vector<uint8_t> Bytes(const QByteArray& a) { return std::vector<uint8_t>(a.begin(), a.end()); }
 
 // Runs `body` on the dialog of type D once it is the active modal window.
@@ -127,7 +119,7 @@ private slots:
     {
         ScopedRecordingMessages messages;
         CQuorvexApp app;
-        QVERIFY(app.InitInstance({QStringLiteral("quorvex")}, Quiet()));
+        QVERIFY(app.InitInstance({QStringLiteral("quorvex")}, QuietStartup()));
         CMainFrame* frame = app.MainFrame();
         // (The menu's entries and their order: MainWindowTest.)
         for (QAction* a : {frame->CreatePatchAction(), frame->ApplyPatchAction(), frame->RestorePointsAction()})
@@ -158,7 +150,8 @@ private slots:
         Shot(&dlg, QStringLiteral("create-patch.png"));
         dlg.CreateButton()->click();
         QCOMPARE(messages.LastKind(), QStringLiteral("information"));
-        QCOMPARE(messages.LastText(), QStringLiteral("`hack.bps' created"));
+        QCOMPARE(messages.LastText(),
+                 QStringLiteral("`%1' created").arg(QFileInfo(m_files.filePath(QStringLiteral("hack.bps"))).absoluteFilePath()));
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         // The headered image is described without its header.
         const auto a = Bytes(FileBytes(original));
@@ -188,7 +181,7 @@ private slots:
         }
 
         CQuorvexApp app;
-        QVERIFY(app.InitInstance({QStringLiteral("quorvex")}, Quiet()));
+        QVERIFY(app.InitInstance({QStringLiteral("quorvex")}, QuietStartup()));
         CMainFrame* frame = app.MainFrame();
         QVERIFY(frame->OpenDocumentFile(original));
         Edit(*app.Document(), 0x11); // an unsaved edit: the question comes first
@@ -239,7 +232,7 @@ private slots:
         const QString path = Image(QStringLiteral("restore.smc"));
         const QByteArray first = FileBytes(path);
         CQuorvexApp app;
-        QVERIFY(app.InitInstance({QStringLiteral("quorvex")}, Quiet()));
+        QVERIFY(app.InitInstance({QStringLiteral("quorvex")}, QuietStartup()));
         CMainFrame* frame = app.MainFrame();
         QVERIFY(frame->OpenDocumentFile(path));
         Edit(*app.Document(), 0x21);

@@ -22,14 +22,6 @@
 
 namespace {
 
-CQuorvexApp::StartupOptions Quiet()
-{
-    CQuorvexApp::StartupOptions o;
-    o.allowSplash = false;
-    o.showWindow = false;
-    return o;
-}
-
 bool HasControlCharacter(const QString& text)
 {
     for (QChar c : text)
@@ -68,7 +60,7 @@ private slots:
         // A file name may hold control characters too.
         const QString path = Image(o, QStringLiteral("bell\x07.smc"));
         CQuorvexApp app;
-        QVERIFY(app.InitInstance({QStringLiteral("quorvex"), path}, Quiet()));
+        QVERIFY(app.InitInstance({QStringLiteral("quorvex"), path}, QuietStartup()));
         CMainFrame* frame = app.MainFrame();
 
         const QString report = frame->View()->ReportText();
@@ -96,7 +88,7 @@ private slots:
         QVERIFY(::link(ToCorePath(path).c_str(), ToCorePath(other).c_str()) == 0);
         const QByteArray before = FileBytes(path);
         CQuorvexApp app;
-        QVERIFY(app.InitInstance({QStringLiteral("quorvex"), path}, Quiet()));
+        QVERIFY(app.InitInstance({QStringLiteral("quorvex"), path}, QuietStartup()));
         CMainFrame* frame = app.MainFrame();
         app.Document()->Rom().monsters.monsters.bytes[0] ^= 1;
         app.Document()->SetModifiedFlag(true);

@@ -47,10 +47,11 @@ private slots:
         CTilesStudioDia dia(m_doc);
         dia.SetBackground(12);
         QVERIFY(dia.SaveBackground(m_dir.path()));
-        QCOMPARE(messages.LastText(), QString("`bckj012.bmp' created"));
+        QCOMPARE(messages.LastText(), QString("`%1' created").arg(QFileInfo(m_dir.path() + "/bckj012.bmp").absoluteFilePath()));
         QCOMPARE(QFile(m_dir.path() + "/bckj012.bmp").size(), qint64(54 + 256 * 152 * 3));
         QVERIFY(dia.SaveTileset(m_dir.path()));
-        QCOMPARE(messages.LastText(), QString("`tileset012.bmp' created"));
+        QCOMPARE(messages.LastText(),
+                 QString("`%1' created").arg(QFileInfo(m_dir.path() + "/tileset012.bmp").absoluteFilePath()));
         QVERIFY(!dia.SaveBackground(m_dir.path() + "/missing/folder"));
         QCOMPARE(messages.LastKind(), QString("error"));
         QCOMPARE(messages.LastText(), QString("Can't create file!!"));

@@ -35,7 +35,7 @@ TEST(CliDialog, ExportImportEveryPageKeepsTheImage)
         const std::string out = dir.File(std::string(page) + ".txt");
         const auto e = RunProgram(kCli, {"export", page, image, "-o", out});
         ASSERT_EQ(e.exitCode, 0) << e.err;
-        EXPECT_EQ(e.out, "`" + std::string(page) + ".txt' created\n");
+        EXPECT_EQ(e.out, "`" + out + "' created\n");
         const auto i = RunProgram(kCli, {"import", page, image, out});
         EXPECT_EQ(i.exitCode, 0) << i.err;
         EXPECT_EQ(i.out, "Script imported without errors.\n");

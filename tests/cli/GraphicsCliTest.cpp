@@ -38,35 +38,35 @@ TEST(GraphicsCli, RenderVerbsWriteBmpFiles)
     TempDir dir;
     const std::string img = WriteImage(dir);
     const std::string mst = dir.File("m.bmp");
-    RunResult r = Cli({"render", "monster", "0", img, "-o", mst});
+    RunResult r = Cli({"render", "monster", img, "0", "-o", mst});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     auto bytes = ReadFileBytes(mst);
     ASSERT_EQ(bytes.size(), 54u + 64 * 64 * 3);
     EXPECT_EQ(bytes[0], 'B');
 
     const std::string bck = dir.File("b.bmp");
-    r = Cli({"render", "background", "55", img, "-o", bck});
+    r = Cli({"render", "background", img, "55", "-o", bck});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_NE(r.out.find("using dummy data since no prev. bank"), std::string::npos);
     EXPECT_NE(r.out.find("Line 1 data: "), std::string::npos);
     EXPECT_EQ(ReadFileBytes(bck).size(), 54u + 256 * 152 * 3);
-    r = Cli({"render", "background", "2", img, "--dummy-map", "--variant", "1", "-o", bck});
+    r = Cli({"render", "background", img, "2", "--dummy-map", "--variant", "1", "-o", bck});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(ReadFileBytes(bck).size(), 54u + 256 * 96 * 3);
 
     const std::string frm = dir.File("f.bmp");
-    r = Cli({"render", "formation", "3", img, "--background", "5", "--mould", "2", "-o", frm});
+    r = Cli({"render", "formation", img, "3", "--background", "5", "--mould", "2", "-o", frm});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(ReadFileBytes(frm).size(), 54u + 256 * 152 * 3);
-    r = Cli({"render", "formation", "3", img, "-o", frm});
+    r = Cli({"render", "formation", img, "3", "-o", frm});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(ReadFileBytes(frm).size(), 54u + 240 * 148 * 3);
 
-    EXPECT_NE(Cli({"render", "monster", "416", img}).exitCode, 0);
-    EXPECT_NE(Cli({"render", "background", "56", img}).exitCode, 0);
-    EXPECT_NE(Cli({"render", "formation", "1", img, "--mould", "16"}).exitCode, 0);
-    EXPECT_NE(Cli({"render", "formation", "1", img, "--background"}).exitCode, 0);
-    r = Cli({"render", "monster", "1", img, "-o", dir.File("no/dir/x.bmp")});
+    EXPECT_NE(Cli({"render", "monster", img, "416"}).exitCode, 0);
+    EXPECT_NE(Cli({"render", "background", img, "56"}).exitCode, 0);
+    EXPECT_NE(Cli({"render", "formation", img, "1", "--mould", "16"}).exitCode, 0);
+    EXPECT_NE(Cli({"render", "formation", img, "1", "--background"}).exitCode, 0);
+    r = Cli({"render", "monster", img, "1", "-o", dir.File("no/dir/x.bmp")});
     EXPECT_NE(r.exitCode, 0);
     EXPECT_NE(r.err.find("Can't create file!!"), std::string::npos);
 }

@@ -122,7 +122,7 @@ TEST(CliMonsters, RenderMonsterDrawsTheEditorsPicture)
     TempDir dir;
     const std::string image = test::WriteImage(dir);
     const std::string out = dir.File("sprite.bmp");
-    const auto r = RunProgram(kCli, {"render", "monster", "51", image, "-o", out});
+    const auto r = RunProgram(kCli, {"render", "monster", image, "51", "-o", out});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "`" + out + "' created\n");
     // The very picture the monster editor's "mst%03d.bmp" export writes

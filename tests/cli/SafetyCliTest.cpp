@@ -122,7 +122,7 @@ TEST(CliSafety, SuccessIsClaimedOnlyAfterTheSaveSucceeded)
     EXPECT_EQ(ReadFileBytes(image), before);
     EXPECT_EQ(FolderSize(dir), 2u);
 
-    r = RunWithFileLimit(4000, {"rename", "item", "3", "Blade", image});
+    r = RunWithFileLimit(4000, {"rename", image, "item", "3", "Blade"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_TRUE(EndsWith(r.err, kNothingSaved)) << r.err;
@@ -189,14 +189,14 @@ TEST(CliSafety, RenamingRefusesAnEmptyNameAndOneLongerThanItsField)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        const auto r = RunProgram(kCli, {"rename", c.list, "3", c.text, image});
+        const auto r = RunProgram(kCli, {"rename", image, c.list, "3", c.text});
         EXPECT_EQ(r.exitCode, 1);
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(r.err, c.message + kNothingSaved);
         EXPECT_EQ(ReadFileBytes(image), before);
     }
     // A name that fills its field exactly is taken whole.
-    const auto r = RunProgram(kCli, {"rename", "esper", "3", "ABCDEFGH", image});
+    const auto r = RunProgram(kCli, {"rename", image, "esper", "3", "ABCDEFGH"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "3\tABCDEFGH\n");
 }
@@ -215,7 +215,7 @@ TEST(CliSafety, TheTitleReachesTheTerminalWithItsControlBytesEscaped)
 
     o.title = "\x1B]0;owned\x07\x1B[2J";
     const std::string unknown = test::WriteImage(dir, o, "u.smc");
-    r = RunProgram(kCli, {"names", "item", unknown});
+    r = RunProgram(kCli, {"names", unknown, "item"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err.rfind("Unkown type: \"\\x1B]0;owned\\x07\\x1B[2J", 0), 0u) << r.err;
     for (const auto* text : {&r.out, &r.err})
@@ -229,7 +229,7 @@ TEST(CliSafety, OtherNamesOfTheImageAreToldAbout)
     const std::string other = dir.File("other.smc");
     ASSERT_EQ(::link(image.c_str(), other.c_str()), 0);
     const auto before = ReadFileBytes(image);
-    const auto r = RunProgram(kCli, {"rename", "item", "3", "Blade", image});
+    const auto r = RunProgram(kCli, {"rename", image, "item", "3", "Blade"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_NE(r.err.find("1 other name (a hard link)"), std::string::npos) << r.err;
     EXPECT_EQ(ReadFileBytes(other), before);
@@ -245,14 +245,14 @@ TEST(CliSafety, AFailedPictureNeverRemovesWhatIsNotARegularFile)
     if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0)
         GTEST_SKIP() << "no permission to make a device node";
     for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"render", "monster", "0", image, "-o", device},
+         {std::vector<std::string>{"render", "monster", image, "0", "-o", device},
           std::vector<std::string>{"decompress", image, "E71BB6", device}}) {
         const auto r = RunProgram(kCli, args);
         struct stat st {};
         EXPECT_EQ(::lstat(device.c_str(), &st), 0) << args[0];
         EXPECT_TRUE(S_ISCHR(st.st_mode)) << args[0];
     }
-    const auto r = RunProgram(kCli, {"render", "monster", "0", image, "-o", device});
+    const auto r = RunProgram(kCli, {"render", "monster", image, "0", "-o", device});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, "Can't create file!!\n");
 }
@@ -266,12 +266,12 @@ TEST(CliSafety, OutputThatCannotBeWrittenIsAFailure)
         shellArgs.insert(shellArgs.end(), args.begin(), args.end());
         return RunProgram("/bin/sh", shellArgs);
     };
-    auto r = toFull({"names", "item", image});
+    auto r = toFull({"names", image, "item"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, "The output could not be written: No space left on device.\n");
     // A verb that changed the image says that the image was saved.
     const auto before = ReadFileBytes(image);
-    r = toFull({"rename", "item", "2", "Foo", image});
+    r = toFull({"rename", image, "item", "2", "Foo"});
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_EQ(r.err, "The output could not be written: No space left on device. The image was saved.\n");
     EXPECT_NE(ReadFileBytes(image), before);
@@ -283,11 +283,11 @@ TEST(CliSafety, NumbersAreTakenWholeOrRefused)
     const std::string image = test::WriteImage(dir);
     for (const char* n : {" 1", "1 ", "+1", "0x-1", "$-1", "0x", "$", "-", "", "1e2", "0x1g", "99999999999999999999",
                           "0x10000000000000000", "-99999999999999999999", "\xef\xbc\x91"}) {
-        const auto r = RunProgram(kCli, {"render", "monster", n, image, "-o", dir.File("m.bmp")});
+        const auto r = RunProgram(kCli, {"render", "monster", image, n, "-o", dir.File("m.bmp")});
         EXPECT_EQ(r.exitCode, 2) << n;
     }
     for (const char* n : {"1", "0x1", "0X1", "$1", "01", "0x00000001"}) {
-        const auto r = RunProgram(kCli, {"render", "monster", n, image, "-o", dir.File("m.bmp")});
+        const auto r = RunProgram(kCli, {"render", "monster", image, n, "-o", dir.File("m.bmp")});
         EXPECT_EQ(r.exitCode, 0) << n << r.err;
     }
     // The hexadecimal fill byte of an expansion is parsed the same way.

@@ -57,7 +57,7 @@ TEST(CliText, NamesListsEveryEntry)
 {
     TempDir dir;
     const std::string path = quorvex::test::WriteImage(dir);
-    auto r = RunProgram(kCli, {"names", "monster", path});
+    auto r = RunProgram(kCli, {"names", path, "monster"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     size_t lines = 0;
     for (char c : r.out)
@@ -66,12 +66,12 @@ TEST(CliText, NamesListsEveryEntry)
     EXPECT_EQ(r.out.rfind("0\t", 0), 0u);
     for (const char* list : {"item", "spell", "esper", "attack", "rare-item", "actor", "special-attack", "command",
                              "status", "dance", "sword-tech"}) {
-        r = RunProgram(kCli, {"names", list, path});
+        r = RunProgram(kCli, {"names", path, list});
         EXPECT_EQ(r.exitCode, 0) << list << r.err;
         EXPECT_FALSE(r.out.empty()) << list;
     }
-    EXPECT_NE(RunProgram(kCli, {"names", "weapon", path}).exitCode, 0);
-    EXPECT_NE(RunProgram(kCli, {"names", "monster", dir.File("missing.smc")}).exitCode, 0);
+    EXPECT_NE(RunProgram(kCli, {"names", path, "weapon"}).exitCode, 0);
+    EXPECT_NE(RunProgram(kCli, {"names", dir.File("missing.smc"), "monster"}).exitCode, 0);
 }
 
 TEST(CliText, RenameChangesOnlyThatName)
@@ -79,7 +79,7 @@ TEST(CliText, RenameChangesOnlyThatName)
     TempDir dir;
     const std::string path = quorvex::test::WriteImage(dir);
     const auto before = quorvex::test::ReadFileBytes(path);
-    auto r = RunProgram(kCli, {"rename", "monster", "5", "Dog", path});
+    auto r = RunProgram(kCli, {"rename", path, "monster", "5", "Dog"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const auto after = quorvex::test::ReadFileBytes(path);
     ASSERT_EQ(after.size(), before.size());
@@ -91,21 +91,21 @@ TEST(CliText, RenameChangesOnlyThatName)
         }
     EXPECT_EQ(std::vector<uint8_t>(after.begin() + at, after.begin() + at + 10),
               (std::vector<uint8_t>{0x83, 0xA8, 0xA0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
-    r = RunProgram(kCli, {"names", "monster", path});
+    r = RunProgram(kCli, {"names", path, "monster"});
     EXPECT_NE(r.out.find("\n5\tDog\n"), std::string::npos);
 
     // Item 3 of the North American release: 13 bytes at 0x12B300.
-    r = RunProgram(kCli, {"rename", "item", "3", "Long Sword, 2", path});
+    r = RunProgram(kCli, {"rename", path, "item", "3", "Long Sword, 2"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const auto items = quorvex::test::ReadFileBytes(path);
     EXPECT_EQ(items[0x12B300 + 3 * 13 + 10], 0xC6); // the comma
 
     // Refusals leave the file alone.
     const auto kept = quorvex::test::ReadFileBytes(path);
-    EXPECT_NE(RunProgram(kCli, {"rename", "monster", "384", "Dog", path}).exitCode, 0);
-    EXPECT_NE(RunProgram(kCli, {"rename", "monster", "-1", "Dog", path}).exitCode, 0);
-    EXPECT_NE(RunProgram(kCli, {"rename", "actor", "64", "Dog", path}).exitCode, 0);
-    EXPECT_NE(RunProgram(kCli, {"rename", "monster", "1", "D&g", path}).exitCode, 0);
-    EXPECT_NE(RunProgram(kCli, {"rename", "monster", "x", "Dog", path}).exitCode, 0);
+    EXPECT_NE(RunProgram(kCli, {"rename", path, "monster", "384", "Dog"}).exitCode, 0);
+    EXPECT_NE(RunProgram(kCli, {"rename", path, "monster", "-1", "Dog"}).exitCode, 0);
+    EXPECT_NE(RunProgram(kCli, {"rename", path, "actor", "64", "Dog"}).exitCode, 0);
+    EXPECT_NE(RunProgram(kCli, {"rename", path, "monster", "1", "D&g"}).exitCode, 0);
+    EXPECT_NE(RunProgram(kCli, {"rename", path, "monster", "x", "Dog"}).exitCode, 0);
     EXPECT_EQ(quorvex::test::ReadFileBytes(path), kept);
 }

@@ -97,7 +97,7 @@ TEST(Script, ExportFormat)
 
     const std::string path = f.dir.File("dialog_script.txt");
     const PageMessage m = page.ExportScript(path);
-    EXPECT_EQ(m.text, "`dialog_script.txt' created");
+    EXPECT_EQ(m.text, "`" + path + "' created");
     EXPECT_EQ(test::ReadFileText(path), text);
     EXPECT_EQ(page.ExportScript(f.dir.File("no/such/dir/x.txt")).text, "Can't create file!!");
     EXPECT_EQ(page.ImportScript(f.dir.File("missing.txt")).text, "Can't open import file!!");
