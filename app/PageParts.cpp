@@ -68,7 +68,7 @@ CCheckListControl* CKeyedLists::Find(const char* key) const
     return nullptr;
 }
 
-CRecordSelector::CRecordSelector(QStandardItemModel* names, int count, const QString& renameText, QWidget* parent)
+CNamedRecordPicker::CNamedRecordPicker(QStandardItemModel* names, int count, const QString& renameText, QWidget* parent)
     : QWidget(parent)
 {
     m_names = new CFF6Combo(this);
@@ -90,7 +90,7 @@ CRecordSelector::CRecordSelector(QStandardItemModel* names, int count, const QSt
     connect(m_index->Edit(), &QLineEdit::editingFinished, this, [this] { emit picked(m_index->Edit()->Read()); });
 }
 
-void CRecordSelector::ShowRecord(int i)
+void CNamedRecordPicker::ShowRecord(int i)
 {
     const QSignalBlocker b1(m_names);
     const QSignalBlocker b2(m_index->Edit());

@@ -49,10 +49,10 @@ private:
 
 // The record picker of a page: names, index and (unless renameText is
 // empty) a rename button. `picked` reports a record chosen in either.
-class CRecordSelector : public QWidget {
+class CNamedRecordPicker : public QWidget {
     Q_OBJECT
 public:
-    CRecordSelector(QStandardItemModel* names, int count, const QString& renameText, QWidget* parent);
+    CNamedRecordPicker(QStandardItemModel* names, int count, const QString& renameText, QWidget* parent);
     // Shows record i without reporting it.
     void ShowRecord(int i);
     CFF6Combo* Names() const { return m_names; }

@@ -22,8 +22,8 @@ CRareItemsPage::CRareItemsPage(CEditorSheet* sheet, CProgressWindow* progress)
 {
     CNameListModel* names = MakeNameListModel(Rom(), PreprocList::RareItem, 0, kRareItemCount, this,
                                               progress ? progress->Callback() : CPreprocRomData::Progress{});
-    m_selector = new CRecordSelector(names, kRareItemCount, QStringLiteral("&Rename"), this);
-    connect(m_selector, &CRecordSelector::picked, this, [this](int i) { Select(i); });
+    m_selector = new CNamedRecordPicker(names, kRareItemCount, QStringLiteral("&Rename"), this);
+    connect(m_selector, &CNamedRecordPicker::picked, this, [this](int i) { Select(i); });
     connect(m_selector->Rename(), &QPushButton::clicked, this, [this, names] {
         if (!RenameListEntry(this, Rom(), NameListId::RareItem, Current()))
             return;

@@ -43,8 +43,8 @@ CRegItemsAdvPage::CRegItemsAdvPage(CEditorSheet* sheet, CProgressWindow* progres
     RomData& rd = Rom();
     CNameListModel* items = SheetNameList(sheet, PreprocList::Item, kItemCount, progress);
     CNameListModel* spells = SheetNameList(sheet, PreprocList::Spell, 256, progress);
-    m_selector = new CRecordSelector(items, kItemCount, {}, this);
-    connect(m_selector, &CRecordSelector::picked, this, [this](int i) { Select(i); });
+    m_selector = new CNamedRecordPicker(items, kItemCount, {}, this);
+    connect(m_selector, &CNamedRecordPicker::picked, this, [this](int i) { Select(i); });
 
     auto* learnRate = new CNumberField({}, this);
     Bind(learnRate, "learn_rate");

@@ -49,8 +49,8 @@ CRegItemsPage::CRegItemsPage(CEditorSheet* sheet, CProgressWindow* progress)
 {
     RomData& rd = Rom();
     CNameListModel* names = SheetNameList(sheet, PreprocList::Item, kItemCount, progress);
-    m_selector = new CRecordSelector(names, kItemCount, QStringLiteral("&Rename"), this);
-    connect(m_selector, &CRecordSelector::picked, this, [this](int i) { Select(i); });
+    m_selector = new CNamedRecordPicker(names, kItemCount, QStringLiteral("&Rename"), this);
+    connect(m_selector, &CNamedRecordPicker::picked, this, [this](int i) { Select(i); });
     connect(m_selector->Rename(), &QPushButton::clicked, this, &CRegItemsPage::OnRename);
 
     // Kind and its flags.

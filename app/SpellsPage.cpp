@@ -38,8 +38,8 @@ CSpellsPage::CSpellsPage(CEditorSheet* sheet, CProgressWindow* progress)
     : CRecordPage(sheet, *FindTable("spells"), "m_spellIdx")
 {
     CNameListModel* names = SheetNameList(sheet, PreprocList::Spell, kSpellCount, progress);
-    m_selector = new CRecordSelector(names, kSpellCount, QStringLiteral("&Rename"), this);
-    connect(m_selector, &CRecordSelector::picked, this, [this](int i) { Select(i); });
+    m_selector = new CNamedRecordPicker(names, kSpellCount, QStringLiteral("&Rename"), this);
+    connect(m_selector, &CNamedRecordPicker::picked, this, [this](int i) { Select(i); });
     connect(m_selector->Rename(), &QPushButton::clicked, this, &CSpellsPage::OnRename);
 
     auto* grid = new QGridLayout;
