@@ -30,8 +30,9 @@ constexpr uint32_t BankHeadered(int bankByte) { return static_cast<uint32_t>(ban
 constexpr int BankByte(uint32_t headered) { return static_cast<int>((headered + 0xBFFE00) >> 16); }
 
 // The outcome of an operation: done, or refused with a message. A refusal
-// the manager window passes over without a word (the spec of the window
-// says so) is `silent`; the command line prints its message all the same.
+// the manager window passes over without a word (the window only leaves
+// the choice as it was) is `silent`; the command line prints its message
+// all the same.
 struct RelocationResult {
     bool ok = true;
     std::string message;
