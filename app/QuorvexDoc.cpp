@@ -6,6 +6,7 @@
 #include "EditorRegistry.h"
 #include "MessageService.h"
 #include "OptionsDia.h"
+#include "rom/PatchDetect.h"
 #include "text/PrintableText.h"
 
 std::string ToCorePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
@@ -47,9 +48,8 @@ bool CQuorvexDocument::OnOpenDocument(const QString& path, QWidget* parent)
     if (!result.warning.empty()) {
         QString warning = FromCoreText(result.warning);
         // The battle-script warnings send the user to "Manage expanded
-        // ROM"; say so when this version has no such manager and its
-        // button stays disabled.
-        if (!ExpandedRomManagerLauncher() && warning.contains(QStringLiteral("Manage expanded ROM"), Qt::CaseInsensitive))
+        // ROM"; say so when that button stays disabled for this image.
+        if ((!ExpandedRomManagerLauncher() || !quorvex::CanManageExpanded(m_doc.Rom())) && warning.contains(QStringLiteral("Manage expanded ROM"), Qt::CaseInsensitive))
             warning += QString::fromLatin1(kNoManagerNote);
         MessageService::Instance().Warning(warning, parent);
     }

@@ -26,7 +26,7 @@ TEST(CliArgumentOrder, ImageLastIsRefusedWithTheNewOrder)
     TempDir dir;
     const std::string image = quorvex::test::WriteImage(dir);
     const auto before = ReadFileBytes(image);
-    const std::string lists = "monster|item|spell|esper|attack|rare-item|actor|special-attack";
+    const std::string lists = "monster|item|spell|esper|attack|rare-item|actor|special-attack|command|status|dance|sword-tech";
     const OldOrder cases[] = {
         {{"names", "monster"}, {}, "names IMAGE " + lists},
         {{"rename", "item", "3", "Blade"}, {}, "rename IMAGE " + lists + " INDEX TEXT"},

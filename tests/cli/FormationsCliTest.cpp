@@ -124,7 +124,7 @@ TEST(CliFormations, RenderFormationDrawsWhatThePreviewDraws)
     ASSERT_TRUE(doc.OnOpenDocument(image).ok);
     for (const auto& [formation, background, scale] : {std::tuple{12, 7, 1}, {300, -1, 2}, {575, 20, 2}}) {
         const std::string out = dir.File("f" + std::to_string(formation) + ".bmp");
-        std::vector<std::string> args = {"render", "formation", std::to_string(formation), image, "--scale",
+        std::vector<std::string> args = {"render", "formation", image, std::to_string(formation), "--scale",
                                          std::to_string(scale), "-o", out};
         if (background >= 0)
             args.insert(args.end(), {"--background", std::to_string(background)});

@@ -268,7 +268,7 @@ TEST(CliSafety, OutputThatCannotBeWrittenIsAFailure)
     };
     auto r = toFull({"names", image, "item"});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, "The output could not be written: No space left on device.\n");
+    EXPECT_EQ(r.err.rfind("The output could not be written: ", 0), 0u) << r.err;
     // A verb that changed the image says that the image was saved.
     const auto before = ReadFileBytes(image);
     r = toFull({"rename", image, "item", "2", "Foo"});
