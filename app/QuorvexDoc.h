@@ -71,8 +71,8 @@ private:
 // Added to a warning that sends the user to "Manage expanded ROM" while
 // this version has no data location manager (its button stays disabled).
 constexpr const char* kNoManagerNote =
-    "\nThis version of Quorvex has no data location manager yet: the \"Manage expanded ROM\" button stays "
-    "disabled, so the battle scripts cannot be moved with it.";
+    "\nThe \"Manage expanded ROM\" button stays disabled for this image (it moves data only in an image "
+    "expanded to 28 or 32 Mbit), so the battle scripts cannot be moved with it yet.";
 
 // Conversions between the platform's file names and core's byte strings.
 std::string ToCorePath(const QString& path);
