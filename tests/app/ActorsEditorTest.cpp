@@ -19,6 +19,7 @@
 #include <QValueAxis>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "AppTestSupport.h"
 #include "MessageService.h"
 #include "RenSmallDia.h"
@@ -388,5 +389,5 @@ private slots:
     void toolbarCommandOpensTheSheet() { QVERIFY(OpensFromToolbar<CStartupSheet>(EditorCommand::ActorEditor, m_doc)); }
 };
 
-QTEST_MAIN(ActorsEditorTest)
+QUORVEX_APP_TEST(ActorsEditorTest)
 #include "ActorsEditorTest.moc"

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "AppTestSupport.h"
 #include "C14ByteAnimPage.h"
 #include "C8ByteAnimPage.h"
@@ -264,5 +265,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(AnimPagesTest)
+QUORVEX_APP_TEST(AnimPagesTest)
 #include "AnimPagesTest.moc"

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "AppTestSupport.h"
 #include "BackgroundPickerDia.h"
 #include "MessageService.h"
@@ -261,5 +262,5 @@ private slots:
     void toolbarCommandOpensTheSheet() { QVERIFY(OpensFromToolbar<CBattleEdSheet>(EditorCommand::BattleEditor, m_doc)); }
 };
 
-QTEST_MAIN(BattleEditorTest)
+QUORVEX_APP_TEST(BattleEditorTest)
 #include "BattleEditorTest.moc"

@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "AppTestSupport.h"
 #include "BigFontPage.h"
 #include "BitmapEditorSheet.h"
@@ -346,5 +347,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(BitmapEditorTest)
+QUORVEX_APP_TEST(BitmapEditorTest)
 #include "BitmapEditorTest.moc"

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "AppTestModal.h"
 #include "AppTestSupport.h"
 #include "DialogEditor.h"
@@ -282,5 +283,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ItemEditorTest)
+QUORVEX_APP_TEST(ItemEditorTest)
 #include "ItemEditorTest.moc"

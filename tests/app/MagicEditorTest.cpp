@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "AppTestModal.h"
 #include "AppTestSupport.h"
 #include "DialogEditor.h"
@@ -199,5 +200,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MagicEditorTest)
+QUORVEX_APP_TEST(MagicEditorTest)
 #include "MagicEditorTest.moc"

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "AppTestSupport.h"
 #include "EditorRegistry.h"
 #include "MessageService.h"
@@ -425,5 +426,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MonsterEditorTest)
+QUORVEX_APP_TEST(MonsterEditorTest)
 #include "MonsterEditorTest.moc"

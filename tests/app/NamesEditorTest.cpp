@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "RenSmallDia.h"
 #include "SyntheticImage.h"
 #include "rom/Document.h"
@@ -126,5 +127,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(NamesEditorTest)
+QUORVEX_APP_TEST(NamesEditorTest)
 #include "NamesEditorTest.moc"

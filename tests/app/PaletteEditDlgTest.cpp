@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "controls/ColourPickers.h"
 #include "controls/PaletteEditDlg.h"
 #include "controls/PaletteStrip.h"
@@ -92,5 +93,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PaletteEditDlgTest)
+QUORVEX_APP_TEST(PaletteEditDlgTest)
 #include "PaletteEditDlgTest.moc"
