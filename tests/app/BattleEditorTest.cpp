@@ -76,9 +76,7 @@ private slots:
         QCOMPARE(sheet.windowTitle(), QString("Quorvex: Battle Editor"));
         const QStringList tabs = {"Battle Cmds.", "MagiTek", "Blitz", "Dances", "Status", "Animations 1",
                                   "Animations 2"};
-        QCOMPARE(sheet.Tabs()->count(), tabs.size());
-        for (int i = 0; i < tabs.size(); ++i)
-            QCOMPARE(sheet.Tabs()->tabText(i), tabs[i]);
+        QCOMPARE(TabTitles(sheet.Tabs()), tabs);
         QCOMPARE(PageOf<CBattleBtlCmdsAttr>(sheet.Tabs(), 0)->Current(), 5);
         QCOMPARE(PageOf<CBattleBtlCmdsAttr>(sheet.Tabs(), 0)->Selector()->Spin()->value(), 5);
         QCOMPARE(PageOf<CBattleBlitzPage>(sheet.Tabs(), 2)->Current(), 7);
