@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "controls/FF6Combo.h"
 #include "controls/FieldControls.h"
 #include "controls/RecordSelector.h"
@@ -116,5 +117,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(RecordSelectorTest)
+QUORVEX_APP_TEST(RecordSelectorTest)
 #include "RecordSelectorTest.moc"
