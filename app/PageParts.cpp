@@ -1,14 +1,10 @@
 #include "PageParts.h"
 
-#include <QHBoxLayout>
 #include <QHeaderView>
-#include <QPushButton>
-#include <QSignalBlocker>
 
 #include "controls/FF6Combo.h"
 #include "controls/FieldControls.h"
 #include "controls/EditorSheet.h"
-#include "controls/SpinField.h"
 #include "rom/TableDesc.h"
 
 QStringList LabelList(const char* const* names, int count)
@@ -66,34 +62,4 @@ CCheckListControl* CKeyedLists::Find(const char* key) const
         if (std::string_view(k) == key)
             return list;
     return nullptr;
-}
-
-CNamedRecordPicker::CNamedRecordPicker(QStandardItemModel* names, int count, const QString& renameText, QWidget* parent)
-    : QWidget(parent)
-{
-    m_names = new CFF6Combo(this);
-    m_names->SetList(names);
-    m_index = new CSpinField({0, count}, this);
-    auto* lay = new QHBoxLayout(this);
-    lay->setContentsMargins(0, 0, 0, 0);
-    lay->addWidget(m_names);
-    lay->addWidget(m_index);
-    m_names->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    m_index->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    if (!renameText.isEmpty()) {
-        m_rename = new QPushButton(renameText, this);
-        lay->addWidget(m_rename);
-    }
-    lay->addStretch();
-    connect(m_names, &QComboBox::activated, this, [this](int row) { emit picked(row); });
-    connect(m_index, &CSpinField::stepped, this, [this](int v) { emit picked(v); });
-    connect(m_index->Edit(), &QLineEdit::editingFinished, this, [this] { emit picked(m_index->Edit()->Read()); });
-}
-
-void CNamedRecordPicker::ShowRecord(int i)
-{
-    const QSignalBlocker b1(m_names);
-    const QSignalBlocker b2(m_index->Edit());
-    m_names->setCurrentIndex(i);
-    m_index->Edit()->SetValue(i);
 }

@@ -1,7 +1,6 @@
 #pragma once
 // Small pieces the item and magic pages share: flag lists with a titled
-// label column, and the selector of a record (a list of names, the index
-// field beside it and a rename button).
+// label column, the shared name lists, and the texts of records.
 #include <QStringList>
 #include <QWidget>
 #include <utility>
@@ -10,10 +9,6 @@
 #include "rom/PreprocRomData.h"
 
 class CCheckListControl;
-class CFF6Combo;
-class CSpinField;
-class QPushButton;
-class QStandardItemModel;
 
 QStringList LabelList(const char* const* names, int count);
 // "Bit 0" ... "Bit n-1".
@@ -45,25 +40,4 @@ public:
 
 private:
     std::vector<std::pair<const char*, CCheckListControl*>> m_lists;
-};
-
-// The record picker of a page: names, index and (unless renameText is
-// empty) a rename button. `picked` reports a record chosen in either.
-class CNamedRecordPicker : public QWidget {
-    Q_OBJECT
-public:
-    CNamedRecordPicker(QStandardItemModel* names, int count, const QString& renameText, QWidget* parent);
-    // Shows record i without reporting it.
-    void ShowRecord(int i);
-    CFF6Combo* Names() const { return m_names; }
-    CSpinField* Index() const { return m_index; }
-    QPushButton* Rename() const { return m_rename; }
-
-signals:
-    void picked(int record);
-
-private:
-    CFF6Combo* m_names = nullptr;
-    CSpinField* m_index = nullptr;
-    QPushButton* m_rename = nullptr;
 };

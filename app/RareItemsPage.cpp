@@ -11,6 +11,7 @@
 #include "RenameName.h"
 #include "controls/FF6Combo.h"
 #include "controls/FieldControls.h"
+#include "controls/RecordSelector.h"
 #include "editors/ItemTables.h"
 #include "rom/RomData.h"
 #include "rom/TableDesc.h"
@@ -22,9 +23,9 @@ CRareItemsPage::CRareItemsPage(CEditorSheet* sheet, CProgressWindow* progress)
 {
     CNameListModel* names = MakeNameListModel(Rom(), PreprocList::RareItem, 0, kRareItemCount, this,
                                               progress ? progress->Callback() : CPreprocRomData::Progress{});
-    m_selector = new CNamedRecordPicker(names, kRareItemCount, QStringLiteral("&Rename"), this);
-    connect(m_selector, &CNamedRecordPicker::picked, this, [this](int i) { Select(i); });
-    connect(m_selector->Rename(), &QPushButton::clicked, this, [this, names] {
+    m_selector = new CRecordSelector(names, kRareItemCount, this);
+    connect(m_selector, &CRecordSelector::Chosen, this, [this](int i) { Select(i); });
+    connect(m_selector->AddRenameButton(QStringLiteral("&Rename")), &QPushButton::clicked, this, [this, names] {
         if (!RenameListEntry(this, Rom(), NameListId::RareItem, Current()))
             return;
         Sheet()->SetEdited();
@@ -52,7 +53,7 @@ CRareItemsPage::CRareItemsPage(CEditorSheet* sheet, CProgressWindow* progress)
 
 void CRareItemsPage::Show(int i)
 {
-    m_selector->ShowRecord(i);
+    m_selector->SetCurrent(i);
     CRecordPage::Show(i);
     // Where the block cannot be edited, the page says why.
     const std::string refusal = RareItemDescriptionRefusal(Rom());

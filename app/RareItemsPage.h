@@ -3,7 +3,7 @@
 #include "controls/RecordPage.h"
 
 class CProgressWindow;
-class CNamedRecordPicker;
+class CRecordSelector;
 class QLabel;
 class QPushButton;
 
@@ -12,7 +12,7 @@ class CRareItemsPage : public CRecordPage {
 public:
     CRareItemsPage(CEditorSheet* sheet, CProgressWindow* progress = nullptr);
 
-    CNamedRecordPicker* Selector() const { return m_selector; }
+    CRecordSelector* Selector() const { return m_selector; }
     QLabel* Description() const { return m_description; }
     QPushButton* DescriptionButton() const { return m_descButton; }
 
@@ -20,7 +20,7 @@ protected:
     void Show(int i) override;
 
 private:
-    CNamedRecordPicker* m_selector = nullptr;
+    CRecordSelector* m_selector = nullptr;
     QLabel* m_description = nullptr;
     QPushButton* m_descButton = nullptr;
 };

@@ -12,6 +12,7 @@
 #include "PageParts.h"
 #include "controls/FF6Combo.h"
 #include "controls/FieldControls.h"
+#include "controls/RecordSelector.h"
 #include "editors/ItemFields.h"
 #include "editors/ItemTables.h"
 #include "monsters/MonsterRecords.h"
@@ -43,8 +44,8 @@ CRegItemsAdvPage::CRegItemsAdvPage(CEditorSheet* sheet, CProgressWindow* progres
     RomData& rd = Rom();
     CNameListModel* items = SheetNameList(sheet, PreprocList::Item, kItemCount, progress);
     CNameListModel* spells = SheetNameList(sheet, PreprocList::Spell, 256, progress);
-    m_selector = new CNamedRecordPicker(items, kItemCount, {}, this);
-    connect(m_selector, &CNamedRecordPicker::picked, this, [this](int i) { Select(i); });
+    m_selector = new CRecordSelector(items, kItemCount, this);
+    connect(m_selector, &CRecordSelector::Chosen, this, [this](int i) { Select(i); });
 
     auto* learnRate = new CNumberField({}, this);
     Bind(learnRate, "learn_rate");
@@ -155,7 +156,7 @@ void CRegItemsAdvPage::ShowCaptions(int kind)
 
 void CRegItemsAdvPage::Show(int i)
 {
-    m_selector->ShowRecord(i);
+    m_selector->SetCurrent(i);
     CRecordPage::Show(i);
     ShowCaptions(static_cast<int>(Value(Field("kind"), i)));
 }

@@ -10,7 +10,7 @@
 class CCheckListControl;
 class CFF6Combo;
 class CProgressWindow;
-class CNamedRecordPicker;
+class CRecordSelector;
 class QComboBox;
 class QLabel;
 
@@ -22,7 +22,7 @@ public:
     // Shows item i without storing the shown one (the sheet stored it when
     // the user left this page).
     void Follow(int i) { ShowFirst(i); }
-    CNamedRecordPicker* Selector() const { return m_selector; }
+    CRecordSelector* Selector() const { return m_selector; }
     // The list of a key ("weak", "elements", ...), to read its caption.
     CCheckListControl* List(const char* key) const { return m_lists.Find(key); }
     QLabel* MagicEffectLabel() const { return m_magicLabel; }
@@ -36,7 +36,7 @@ private:
     CCheckListControl* AddList(const char* key, const QStringList& rows, const QString& title);
     void ShowCaptions(int kind);
 
-    CNamedRecordPicker* m_selector = nullptr;
+    CRecordSelector* m_selector = nullptr;
     CKeyedLists m_lists;
     QLabel* m_magicLabel = nullptr;
     CFF6Combo* m_magicEffect = nullptr;

@@ -18,6 +18,7 @@
 #include "RenameName.h"
 #include "controls/FF6Combo.h"
 #include "controls/FieldControls.h"
+#include "controls/RecordSelector.h"
 #include "editors/ItemFields.h"
 #include "editors/ItemTables.h"
 #include "rom/RomData.h"
@@ -49,9 +50,9 @@ CRegItemsPage::CRegItemsPage(CEditorSheet* sheet, CProgressWindow* progress)
 {
     RomData& rd = Rom();
     CNameListModel* names = SheetNameList(sheet, PreprocList::Item, kItemCount, progress);
-    m_selector = new CNamedRecordPicker(names, kItemCount, QStringLiteral("&Rename"), this);
-    connect(m_selector, &CNamedRecordPicker::picked, this, [this](int i) { Select(i); });
-    connect(m_selector->Rename(), &QPushButton::clicked, this, &CRegItemsPage::OnRename);
+    m_selector = new CRecordSelector(names, kItemCount, this);
+    connect(m_selector, &CRecordSelector::Chosen, this, [this](int i) { Select(i); });
+    connect(m_selector->AddRenameButton(QStringLiteral("&Rename")), &QPushButton::clicked, this, &CRegItemsPage::OnRename);
 
     // Kind and its flags.
     m_kind = new QComboBox(this);
@@ -245,7 +246,7 @@ void CRegItemsPage::ShowKindCaptions(int kind)
 
 void CRegItemsPage::Show(int i)
 {
-    m_selector->ShowRecord(i);
+    m_selector->SetCurrent(i);
     CRecordPage::Show(i);
     ShowKindCaptions(static_cast<int>(Value(Field("kind"), i)));
     m_description->setText(FieldText(Rom(), Field("description"), i));
@@ -256,6 +257,6 @@ void CRegItemsPage::OnRename()
     if (!RenameListEntry(this, Rom(), NameListId::Item, Current()))
         return;
     Sheet()->SetEdited();
-    auto* names = static_cast<CNameListModel*>(m_selector->Names()->model());
+    auto* names = static_cast<CNameListModel*>(m_selector->Combo()->model());
     names->SetName(Current(), GetNamePicture(Rom(), PreprocList::Item, Current()), ListNameText(Rom(), PreprocList::Item, Current()));
 }

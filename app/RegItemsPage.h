@@ -8,7 +8,7 @@
 class CCheckListControl;
 class CNumberField;
 class CProgressWindow;
-class CNamedRecordPicker;
+class CRecordSelector;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -23,7 +23,7 @@ public:
     // Shows item i without storing the shown one (the sheet stored it when
     // the user left this page).
     void Follow(int i) { ShowFirst(i); }
-    CNamedRecordPicker* Selector() const { return m_selector; }
+    CRecordSelector* Selector() const { return m_selector; }
     QComboBox* Kind() const { return m_kind; }
     QSlider* Slider(const char* key) const;          // "speed", "vigor", "magic_power", "stamina", "evade", "magic_block"
     QLabel* SliderText(const char* key) const;
@@ -51,7 +51,7 @@ private:
     void ShowKindCaptions(int kind);
     void OnRename();
 
-    CNamedRecordPicker* m_selector = nullptr;
+    CRecordSelector* m_selector = nullptr;
     QComboBox* m_kind = nullptr;
     CCheckListControl* m_kindFlags = nullptr;
     CCheckListControl* m_equip = nullptr;

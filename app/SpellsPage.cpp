@@ -17,6 +17,7 @@
 #include "RenameName.h"
 #include "controls/FF6Combo.h"
 #include "controls/FieldControls.h"
+#include "controls/RecordSelector.h"
 #include "editors/ItemFields.h"
 #include "editors/MagicTables.h"
 #include "editors/SpellEffects.h"
@@ -38,9 +39,9 @@ CSpellsPage::CSpellsPage(CEditorSheet* sheet, CProgressWindow* progress)
     : CRecordPage(sheet, *FindTable("spells"), "m_spellIdx")
 {
     CNameListModel* names = SheetNameList(sheet, PreprocList::Spell, kSpellCount, progress);
-    m_selector = new CNamedRecordPicker(names, kSpellCount, QStringLiteral("&Rename"), this);
-    connect(m_selector, &CNamedRecordPicker::picked, this, [this](int i) { Select(i); });
-    connect(m_selector->Rename(), &QPushButton::clicked, this, &CSpellsPage::OnRename);
+    m_selector = new CRecordSelector(names, kSpellCount, this);
+    connect(m_selector, &CRecordSelector::Chosen, this, [this](int i) { Select(i); });
+    connect(m_selector->AddRenameButton(QStringLiteral("&Rename")), &QPushButton::clicked, this, &CSpellsPage::OnRename);
 
     auto* grid = new QGridLayout;
     const std::pair<CCheckListControl*, int> placed[] = {
@@ -141,7 +142,7 @@ CCheckListControl* CSpellsPage::AddList(const char* key, const QStringList& rows
 
 void CSpellsPage::Show(int i)
 {
-    m_selector->ShowRecord(i);
+    m_selector->SetCurrent(i);
     CRecordPage::Show(i);
     int block = 0, index = 0;
     const bool has = SpellDescriptionOf(i, block, index);
@@ -186,7 +187,7 @@ void CSpellsPage::OnRename()
     if (!RenameListEntry(this, Rom(), id, static_cast<int>(index)))
         return;
     Sheet()->SetEdited();
-    auto* names = static_cast<CNameListModel*>(m_selector->Names()->model());
+    auto* names = static_cast<CNameListModel*>(m_selector->Combo()->model());
     names->SetName(Current(), GetNamePicture(Rom(), PreprocList::Spell, Current()),
                    ListNameText(Rom(), PreprocList::Spell, Current()));
 }

@@ -7,7 +7,7 @@
 #include "controls/RecordPage.h"
 
 class CProgressWindow;
-class CNamedRecordPicker;
+class CRecordSelector;
 class CCheckListControl;
 class QLabel;
 class QPushButton;
@@ -18,7 +18,7 @@ class CSpellsPage : public CRecordPage {
 public:
     CSpellsPage(CEditorSheet* sheet, CProgressWindow* progress = nullptr);
 
-    CNamedRecordPicker* Selector() const { return m_selector; }
+    CRecordSelector* Selector() const { return m_selector; }
     CCheckListControl* List(const char* key) const { return m_lists.Find(key); }
     QTableWidget* Effects() const { return m_effects; }
     QLabel* Description() const { return m_description; }
@@ -38,7 +38,7 @@ private:
     CCheckListControl* AddList(const char* key, const QStringList& rows, const QString& title);
     void OnRename();
 
-    CNamedRecordPicker* m_selector = nullptr;
+    CRecordSelector* m_selector = nullptr;
     CKeyedLists m_lists;
     QTableWidget* m_effects = nullptr;
     QLabel* m_description = nullptr;

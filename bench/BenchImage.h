@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <unistd.h>
 
 #include "SyntheticImage.h"
 #include "rom/Document.h"
@@ -19,7 +20,7 @@ inline CQuorvexDoc& SyntheticDocument(const std::string& name, const synth::Synt
     static std::map<std::string, CQuorvexDoc*> docs;
     CQuorvexDoc*& doc = docs[name];
     if (!doc) {
-        const std::string path = "/tmp/quorvex_bench_" + name + ".smc";
+        const std::string path = "/tmp/quorvex_bench_" + name + "_" + std::to_string(getpid()) + ".smc";
         synth::WriteSyntheticImage(path, options);
         doc = new CQuorvexDoc;
         doc->OnOpenDocument(path);

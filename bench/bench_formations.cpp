@@ -7,34 +7,31 @@
 #include <string>
 #include <unistd.h>
 
-#include "SyntheticImage.h"
+#include "BenchImage.h"
 #include "graphics/MonsterRender.h"
 #include "monsters/Reports.h"
-#include "rom/Document.h"
 
 using namespace quorvex;
 
 namespace {
 
-CQuorvexDoc& Doc()
+// Opened and its backgrounds drawn before any timing starts.
+RomData& Rom()
 {
-    static CQuorvexDoc* doc = [] {
-        const std::string path = "/tmp/quorvex_bench_formations_" + std::to_string(getpid()) + ".smc";
-        synth::WriteSyntheticImage(path);
-        auto* d = new CQuorvexDoc;
-        d->OnOpenDocument(path, true);
-        std::remove(path.c_str());
-        RenderAllBackgrounds(d->Rom());
-        return d;
+    static RomData* rd = [] {
+        RomData* r = &bench::SyntheticDocument("formations").Rom();
+        RenderAllBackgrounds(*r);
+        return r;
     }();
-    return *doc;
+    return *rd;
 }
 
 void BM_Report(benchmark::State& state)
 {
     const auto kind = static_cast<ReportKind>(state.range(0));
+    const RomData& rd = Rom();
     for (auto _ : state) {
-        std::string text = ReportText(Doc().Rom(), kind);
+        std::string text = ReportText(rd, kind);
         benchmark::DoNotOptimize(text.data());
     }
 }
@@ -48,8 +45,9 @@ BENCHMARK(BM_Report)
 void BM_WriteFormationReport(benchmark::State& state)
 {
     const std::string path = "/tmp/quorvex_bench_ME_Form_" + std::to_string(getpid()) + ".txt";
+    const RomData& rd = Rom();
     for (auto _ : state)
-        benchmark::DoNotOptimize(WriteReport(Doc().Rom(), ReportKind::Formations, path));
+        benchmark::DoNotOptimize(WriteReport(rd, ReportKind::Formations, path));
     std::remove(path.c_str());
 }
 BENCHMARK(BM_WriteFormationReport)->Unit(benchmark::kMillisecond);
@@ -57,10 +55,11 @@ BENCHMARK(BM_WriteFormationReport)->Unit(benchmark::kMillisecond);
 void BM_AllFormationPreviews(benchmark::State& state)
 {
     const int scale = static_cast<int>(state.range(0));
+    RomData& rd = Rom();
     CFF6Bitmap bmp;
     for (auto _ : state) {
         for (int f = 0; f < kFormationCount; ++f) {
-            RenderFormation(Doc().Rom(), f, 7, -1, scale, bmp);
+            RenderFormation(rd, f, 7, -1, scale, bmp);
             benchmark::DoNotOptimize(bmp.Pixels().data());
         }
     }

@@ -4,84 +4,21 @@
 // was opened), every page built (the 256-row effect list, the bonus list
 // decoded from its two blocks), the snapshot that Cancel restores, showing
 // and painting. Runs Qt offscreen.
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
-#include <QEvent>
-#include <cstdio>
-#include <cstdlib>
-
+#include "BenchWindow.h"
 #include "ItemEd.h"
 #include "MagicEd.h"
-#include "SyntheticImage.h"
-#include "rom/Document.h"
 
 using namespace quorvex;
 
 namespace {
 
-CQuorvexDoc& Doc()
-{
-    static CQuorvexDoc* doc = [] {
-        const std::string path = "/tmp/quorvex_bench_item_editors.smc";
-        synth::SynthOptions o;
-        o.mbit = 32;
-        synth::WriteSyntheticImage(path, o);
-        auto* d = new CQuorvexDoc;
-        d->OnOpenDocument(path);
-        std::remove(path.c_str());
-        return d;
-    }();
-    return *doc;
-}
+CQuorvexDoc& Doc() { return bench::LargeDocument("item_editors"); }
 
-// Notes the first paint of the sheet itself.
-class FirstPaint : public QObject {
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
-
-template <typename Sheet>
-void OpenSheet(benchmark::State& state)
-{
-    CQuorvexDoc& doc = Doc();
-    for (auto _ : state) {
-        state.PauseTiming();
-        doc.Rom().names.preproc.Reset(); // the lists are drawn on the first opening
-        state.ResumeTiming();
-        Sheet sheet(doc);
-        FirstPaint paint;
-        sheet.installEventFilter(&paint);
-        sheet.show();
-        while (!paint.painted)
-            QApplication::processEvents();
-        state.PauseTiming();
-        sheet.hide();
-        state.ResumeTiming();
-    }
-}
-
-void BM_OpenItemEditor(benchmark::State& state) { OpenSheet<CItemEd>(state); }
-void BM_OpenMagicEditor(benchmark::State& state) { OpenSheet<CMagicEd>(state); }
+void BM_OpenItemEditor(benchmark::State& state) { bench::OpenSheet<CItemEd>(state, Doc(), true); }
+void BM_OpenMagicEditor(benchmark::State& state) { bench::OpenSheet<CMagicEd>(state, Doc(), true); }
 BENCHMARK(BM_OpenItemEditor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenMagicEditor)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::RunWindowBenchmarks(argc, argv); }

@@ -5,25 +5,14 @@
 
 #include <string>
 
-#include "SyntheticImage.h"
+#include "BenchImage.h"
 #include "graphics/BitmapEditorLogic.h"
-#include "rom/Document.h"
 
 using namespace quorvex;
 
 namespace {
 
-CQuorvexDoc& Doc()
-{
-    static CQuorvexDoc* doc = [] {
-        const std::string path = "/tmp/quorvex_bench_png.smc";
-        synth::WriteSyntheticImage(path);
-        auto* d = new CQuorvexDoc;
-        d->OnOpenDocument(path, true);
-        return d;
-    }();
-    return *doc;
-}
+CQuorvexDoc& Doc() { return bench::SyntheticDocument("png"); }
 
 SpriteView LargestSheet()
 {

@@ -1,7 +1,10 @@
 #include "SyntheticImage.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "SynthImage.h"
 
@@ -30,7 +33,101 @@ void SynthImage::Put24(uint32_t romOffset, uint32_t v)
     Put(romOffset, b, 3);
 }
 
+namespace {
+
+// Every option, spelled out: two option sets make the same image exactly
+// when their keys are equal.
+std::string OptionsKey(const SynthOptions& o)
+{
+    // A new option changes the size of the options; it must join the key.
+    static_assert(sizeof(SynthOptions) == 80, "a new option must join the key");
+    char buf[160];
+    std::snprintf(buf, sizeof buf, "synth %u %u %d %d %lld %d %d %d %d %d %d %d %u ", o.romType, o.version,
+                  o.headered, o.mbit, static_cast<long long>(o.extraBytes), static_cast<int>(o.dialogue),
+                  static_cast<int>(o.attackNames), o.scriptLocation, static_cast<int>(o.scriptDefect),
+                  static_cast<int>(o.missingMap), o.mapInExpanded, o.mapTilesFirst, o.seed);
+    std::string key = buf;
+    for (unsigned char c : o.title)
+        key += std::to_string(c) + ".";
+    return key;
+}
+
+// The cache the test runs keep: the folder named by QUORVEX_SYNTH_CACHE holds
+// the images made so far in the run, each file the options' key on a line of
+// its own and then the image. Building an image costs far more than reading
+// it, and nearly every test process starts from one. A file whose key is not
+// the options' is not used.
+std::string CacheFile(const std::string& key)
+{
+    const char* dir = std::getenv("QUORVEX_SYNTH_CACHE");
+    if (!dir || !*dir)
+        return {};
+    ::mkdir(dir, 0755); // the first image of the run makes the folder
+    uint64_t h = 0xCBF29CE484222325ull; // FNV-1a
+    for (unsigned char c : key)
+        h = (h ^ c) * 0x100000001B3ull;
+    char name[32];
+    std::snprintf(name, sizeof name, "/%016llx.img", static_cast<unsigned long long>(h));
+    return dir + std::string(name);
+}
+
+bool ReadCached(const std::string& path, const std::string& key, std::vector<uint8_t>& bytes)
+{
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return false;
+    std::string head(key.size() + 1, '\0');
+    bool ok = std::fread(head.data(), 1, head.size(), f) == head.size() && head == key + "\n";
+    if (ok) {
+        std::vector<uint8_t> rest;
+        uint8_t chunk[1 << 16];
+        size_t n;
+        while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
+            rest.insert(rest.end(), chunk, chunk + n);
+        ok = !std::ferror(f) && !rest.empty();
+        if (ok)
+            bytes = std::move(rest);
+    }
+    std::fclose(f);
+    return ok;
+}
+
+// Written beside and renamed into place, so that a test running at the same
+// time never reads half an image.
+void WriteCached(const std::string& path, const std::string& key, const std::vector<uint8_t>& bytes)
+{
+    const std::string temp = path + "." + std::to_string(getpid());
+    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    if (!f)
+        return;
+    const std::string head = key + "\n";
+    bool ok = std::fwrite(head.data(), 1, head.size(), f) == head.size();
+    ok = ok && std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    ok = std::fclose(f) == 0 && ok;
+    if (!ok || std::rename(temp.c_str(), path.c_str()) != 0)
+        std::remove(temp.c_str());
+}
+
+std::vector<uint8_t> BuildImage(const SynthOptions& opts);
+
+} // namespace
+
 std::vector<uint8_t> BuildSyntheticImage(const SynthOptions& opts)
+{
+    const std::string key = OptionsKey(opts);
+    const std::string cache = CacheFile(key);
+    std::vector<uint8_t> bytes;
+    if (!cache.empty() && ReadCached(cache, key, bytes))
+        return bytes;
+    bytes = BuildImage(opts);
+    if (!cache.empty())
+        WriteCached(cache, key, bytes);
+    return bytes;
+}
+
+namespace {
+
+std::vector<uint8_t> BuildImage(const SynthOptions& opts)
 {
     const size_t romSize = static_cast<size_t>(opts.mbit) * 0x20000;
     SynthImage img(romSize, opts);
@@ -64,6 +161,8 @@ std::vector<uint8_t> BuildSyntheticImage(const SynthOptions& opts)
         file.push_back(static_cast<uint8_t>(i));
     return file;
 }
+
+} // namespace
 
 std::vector<Variant> AllVariants()
 {

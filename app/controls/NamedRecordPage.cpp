@@ -23,9 +23,8 @@ CNamedRecordPage::CNamedRecordPage(CEditorSheet* sheet, const TableDesc& table, 
     m_row = new QHBoxLayout;
     m_row->addWidget(m_selector, 1);
     if (m_renamable) {
-        m_rename = new QPushButton(QStringLiteral("Rename"), this);
+        m_rename = m_selector->AddRenameButton(QStringLiteral("Rename"));
         connect(m_rename, &QPushButton::clicked, this, &CNamedRecordPage::Rename);
-        m_row->addWidget(m_rename);
     }
     FillNames();
     m_selector->SetCurrent(Current());

@@ -19,6 +19,7 @@
 #include <QValueAxis>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "AppTestSupport.h"
 #include "MessageService.h"
 #include "RenSmallDia.h"
@@ -79,9 +80,7 @@ private slots:
         QCOMPARE(sheet.windowTitle(), QString("Actors Editor"));
         const QStringList tabs = {"Actors Startup", "Natural Magic", "Actors Evolution", "Blitz, Sw. tech && Lores",
                                   "Rage"};
-        QCOMPARE(sheet.Tabs()->count(), tabs.size());
-        for (int i = 0; i < tabs.size(); ++i)
-            QCOMPARE(sheet.Tabs()->tabText(i), tabs[i]);
+        QCOMPARE(TabTitles(sheet.Tabs()), tabs);
         QCOMPARE(PageOf<CStartupActors>(sheet.Tabs(), 0)->Current(), 0);
         const char* const shots[] = {"actors_startup.png", "actors_natural_magic.png", "actors_evolution.png",
                                      "actors_techniques.png", "actors_rage.png"};
@@ -388,5 +387,5 @@ private slots:
     void toolbarCommandOpensTheSheet() { QVERIFY(OpensFromToolbar<CStartupSheet>(EditorCommand::ActorEditor, m_doc)); }
 };
 
-QTEST_MAIN(ActorsEditorTest)
+QUORVEX_APP_TEST(ActorsEditorTest)
 #include "ActorsEditorTest.moc"

@@ -5,15 +5,16 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "AppTestSupport.h"
 #include "C14ByteAnimPage.h"
 #include "C8ByteAnimPage.h"
 #include "MessageService.h"
 #include "MorphPackEd.h"
+#include "TestFolders.h"
 #include "controls/FF6Combo.h"
 #include "controls/FieldControls.h"
 #include "controls/PaletteEditDlg.h"
@@ -44,18 +45,13 @@ std::vector<uint8_t> RecordOf(RomData& rd, AnimMode mode, int i)
 class AnimPagesTest : public QObject {
     Q_OBJECT
 private:
-    QTemporaryDir m_dir;
-    QTemporaryDir m_settings;
+    TestFolders m_folders;
 
-    std::unique_ptr<CQuorvexDoc> Open(const QString& variant) { return OpenVariant(m_dir.path(), variant); }
+    std::unique_ptr<CQuorvexDoc> Open(const QString& variant) { return m_folders.Open(variant); }
     static void Shot(QWidget& w, const QString& name) { QVERIFY(SaveScreenshot(w, name)); }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_dir.isValid());
-        IsolateSettings(m_settings.path());
-    }
+    void initTestCase() { QVERIFY(m_folders.Ready()); }
 
     void everyModeOfBothReleasesWithScreenshots()
     {
@@ -77,11 +73,7 @@ private slots:
             }
             sheet.resize(760, 420);
             sheet.show();
-            for (int i = 0; i < sheet.Tabs()->count(); ++i) {
-                sheet.Tabs()->setCurrentIndex(i);
-                QCoreApplication::processEvents();
-                Shot(sheet, "AnimPage_" + variant + "_" + sheet.Tabs()->tabText(i));
-            }
+            QVERIFY(ShootEachTab(sheet, sheet.Tabs(), "AnimPage_" + variant + "_"));
             // Spells, tools, items and weapons are named in the game's font.
             auto* spells = static_cast<CAnimPage*>(sheet.Tabs()->widget(0));
             QVERIFY(!spells->Selector()->itemIcon(3).isNull());
@@ -264,5 +256,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(AnimPagesTest)
+QUORVEX_APP_TEST(AnimPagesTest)
 #include "AnimPagesTest.moc"

@@ -6,6 +6,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QString>
+#include <QStringList>
 #include <QTabWidget>
 #include <QTimer>
 #include <QWidget>
@@ -124,4 +125,29 @@ inline std::unique_ptr<quorvex::CQuorvexDoc> OpenVariant(const QString& folder, 
 inline bool SaveScreenshot(QWidget& w, const QString& name)
 {
     return w.grab().save(QStringLiteral(QUORVEX_SCREENSHOT_DIR "/") + name + ".png");
+}
+
+// The titles of a tabbed window's pages, in order.
+inline QStringList TabTitles(const QTabWidget* tabs)
+{
+    QStringList titles;
+    for (int i = 0; i < tabs->count(); ++i)
+        titles << tabs->tabText(i);
+    return titles;
+}
+
+// Shows each page of a tabbed window in turn and saves the window's picture
+// as PREFIX and the page's title without spaces, dots and brackets; false
+// when a picture cannot be saved.
+inline bool ShootEachTab(QWidget& window, QTabWidget* tabs, const QString& prefix)
+{
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        QCoreApplication::processEvents();
+        QString title = tabs->tabText(i);
+        title.remove(' ').remove('.').remove('(').remove(')');
+        if (!SaveScreenshot(window, prefix + title))
+            return false;
+    }
+    return true;
 }

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "AppTestMain.h"
 #include "AudioEditorDia.h"
 #include "AudioPlayer.h"
 #include "EditorRegistry.h"
@@ -306,5 +307,5 @@ private:
     CQuorvexDoc m_doc;
 };
 
-QTEST_MAIN(AudioEditorTest)
+QUORVEX_APP_TEST(AudioEditorTest)
 #include "AudioEditorTest.moc"

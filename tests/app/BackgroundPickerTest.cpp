@@ -3,6 +3,7 @@
 #include <QListWidget>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "BackgroundPickerDia.h"
 #include "SyntheticImage.h"
 #include "rom/Document.h"
@@ -36,5 +37,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(BackgroundPickerTest)
+QUORVEX_APP_TEST(BackgroundPickerTest)
 #include "BackgroundPickerTest.moc"

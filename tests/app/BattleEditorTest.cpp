@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "AppTestSupport.h"
 #include "BackgroundPickerDia.h"
 #include "MessageService.h"
@@ -75,9 +76,7 @@ private slots:
         QCOMPARE(sheet.windowTitle(), QString("Quorvex: Battle Editor"));
         const QStringList tabs = {"Battle Cmds.", "MagiTek", "Blitz", "Dances", "Status", "Animations 1",
                                   "Animations 2"};
-        QCOMPARE(sheet.Tabs()->count(), tabs.size());
-        for (int i = 0; i < tabs.size(); ++i)
-            QCOMPARE(sheet.Tabs()->tabText(i), tabs[i]);
+        QCOMPARE(TabTitles(sheet.Tabs()), tabs);
         QCOMPARE(PageOf<CBattleBtlCmdsAttr>(sheet.Tabs(), 0)->Current(), 5);
         QCOMPARE(PageOf<CBattleBtlCmdsAttr>(sheet.Tabs(), 0)->Selector()->Spin()->value(), 5);
         QCOMPARE(PageOf<CBattleBlitzPage>(sheet.Tabs(), 2)->Current(), 7);
@@ -261,5 +260,5 @@ private slots:
     void toolbarCommandOpensTheSheet() { QVERIFY(OpensFromToolbar<CBattleEdSheet>(EditorCommand::BattleEditor, m_doc)); }
 };
 
-QTEST_MAIN(BattleEditorTest)
+QUORVEX_APP_TEST(BattleEditorTest)
 #include "BattleEditorTest.moc"

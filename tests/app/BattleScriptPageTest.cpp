@@ -13,6 +13,7 @@
 #include <QtTest>
 #include <deque>
 
+#include "AppTestMain.h"
 #include "AppTestSupport.h"
 #include "MessageService.h"
 #include "MonsterEd.h"
@@ -457,5 +458,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(BattleScriptPageTest)
+QUORVEX_APP_TEST(BattleScriptPageTest)
 #include "BattleScriptPageTest.moc"

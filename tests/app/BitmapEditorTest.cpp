@@ -5,11 +5,11 @@
 #include <QSpinBox>
 #include <QSettings>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "AppTestSupport.h"
 #include "BigFontPage.h"
 #include "BitmapEditorSheet.h"
@@ -17,6 +17,7 @@
 #include "MessageService.h"
 #include "SmallFontPage.h"
 #include "SpritesPage.h"
+#include "TestFolders.h"
 #include "WallPaperPage.h"
 #include "controls/PaletteStrip.h"
 #include "controls/PixelArt.h"
@@ -30,28 +31,15 @@ using namespace quorvex;
 class BitmapEditorTest : public QObject {
     Q_OBJECT
 private:
-    QTemporaryDir m_dir;
-    QTemporaryDir m_settings;
+    TestFolders m_folders;
     RecordingMessageService m_messages;
 
-    std::unique_ptr<CQuorvexDoc> Open(const QString& variant)
-    {
-        const std::string path = (m_dir.path() + "/" + variant + ".smc").toStdString();
-        synth::WriteSyntheticImage(path, VariantOptions(variant));
-        auto doc = std::make_unique<CQuorvexDoc>();
-        doc->OnOpenDocument(path);
-        return doc;
-    }
-    static void Shot(QWidget& w, const QString& name)
-    {
-        QVERIFY(w.grab().save(QStringLiteral(QUORVEX_SCREENSHOT_DIR "/") + name + ".png"));
-    }
+    std::unique_ptr<CQuorvexDoc> Open(const QString& variant) { return m_folders.Open(variant); }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_dir.isValid());
-        IsolateSettings(m_settings.path());
+        QVERIFY(m_folders.Ready());
         MessageService::Install(&m_messages);
     }
     void init()
@@ -71,14 +59,8 @@ private slots:
             QCOMPARE(sheet.windowTitle(), QString("Quorvex: Bitmap Editor"));
             sheet.resize(1280, 720);
             sheet.show();
-            QCOMPARE(sheet.Tabs()->count(), 4);
-            const QStringList names = {"Big Font", "Small Font", "Wall Paper", "Sprites"};
-            for (int i = 0; i < 4; ++i) {
-                QCOMPARE(sheet.Tabs()->tabText(i), names[i]);
-                sheet.Tabs()->setCurrentIndex(i);
-                QCoreApplication::processEvents();
-                Shot(sheet, "BitmapEditor_" + variant + "_" + QString(names[i]).remove(' '));
-            }
+            QCOMPARE(TabTitles(sheet.Tabs()), QStringList({"Big Font", "Small Font", "Wall Paper", "Sprites"}));
+            QVERIFY(ShootEachTab(sheet, sheet.Tabs(), "BitmapEditor_" + variant + "_"));
             QCOMPARE(sheet.BigFont()->List()->topLevelItemCount(), variant == "jp" ? 1280 : 160);
             QCOMPARE(sheet.BigFont()->List()->headerItem()->text(3), QString("Width"));
             QVERIFY(sheet.BigFont()->List()->topLevelItem(0)->text(3).startsWith("0x"));
@@ -189,7 +171,7 @@ private slots:
         QVERIFY(rd.gfx.bitmaps.bigFontGlyphs == first);
         sheet.BigFont()->SelectItem(0);
         QCoreApplication::processEvents();
-        Shot(sheet, "BitmapEditor_TrueTypeImport");
+        QVERIFY(SaveScreenshot(sheet, "BitmapEditor_TrueTypeImport"));
         sheet.reject();
     }
 
@@ -260,11 +242,11 @@ private slots:
             CWallPaperPage* wall = sheet.WallPaper();
             wall->SetWallpaper(4);
             QVERIFY(wall->Export());
-            const QString png = m_dir.path() + "/wallpaper004.png";
+            const QString png = m_folders.Images() + "/wallpaper004.png";
             QCOMPARE(messages.LastText(), QString("`%1' created").arg(QFileInfo(png).absoluteFilePath()));
             QVERIFY(QFile::exists(png));
             QVERIFY(wall->ImportFile(png));
-            QFile bad(m_dir.path() + "/bad.png");
+            QFile bad(m_folders.Images() + "/bad.png");
             QVERIFY(bad.open(QIODevice::WriteOnly));
             bad.write(QByteArray(100, 'x'));
             bad.close();
@@ -278,13 +260,13 @@ private slots:
             QCOMPARE(sprites->View().newFormat, true);
             QVERIFY(sprites->Export());
             QCOMPARE(messages.LastText(),
-                     QString("`%1' created").arg(QFileInfo(m_dir.path() + "/sprite007.png").absoluteFilePath()));
+                     QString("`%1' created").arg(QFileInfo(m_folders.Images() + "/sprite007.png").absoluteFilePath()));
             const std::vector<uint8_t> tiles = rd.gfx.bitmaps.spriteTiles;
-            QVERIFY(sprites->ImportFile(m_dir.path() + "/sprite007.png"));
+            QVERIFY(sprites->ImportFile(m_folders.Images() + "/sprite007.png"));
             QVERIFY(rd.gfx.bitmaps.spriteTiles == tiles);
             // The 16 x 18 sheet does not fit the old format.
             sprites->SetOption(5, false);
-            QVERIFY(!sprites->ImportFile(m_dir.path() + "/sprite007.png"));
+            QVERIFY(!sprites->ImportFile(m_folders.Images() + "/sprite007.png"));
             QVERIFY(messages.LastText().contains("larger than the graphic"));
             sprites->SetOption(7, true);
             sprites->SetOption(1, true);
@@ -316,18 +298,18 @@ private slots:
         CBitmapEditorSheet sheet(*doc);
         // sprite007.png is there from the single export: asked once, and No
         // writes nothing.
-        const bool hadOne = QFile::exists(m_dir.path() + "/sprite007.png");
+        const bool hadOne = QFile::exists(m_folders.Images() + "/sprite007.png");
         if (hadOne) {
             messages.Clear(); // no answer left from another test: No
             QVERIFY(!sheet.Sprites()->ExportAll());
             QCOMPARE(messages.LastKind(), QString("question"));
-            QVERIFY(!QFile::exists(m_dir.path() + "/sprite000.png"));
+            QVERIFY(!QFile::exists(m_folders.Images() + "/sprite000.png"));
             messages.QueueAnswer(true);
         }
         QVERIFY(sheet.Sprites()->ExportAll());
         QCOMPARE(messages.LastText(),
-                 QString("168 files created in `%1'").arg(QFileInfo(m_dir.path()).absoluteFilePath()));
-        QVERIFY(QFile::exists(m_dir.path() + "/sprite167.png"));
+                 QString("168 files created in `%1'").arg(QFileInfo(m_folders.Images()).absoluteFilePath()));
+        QVERIFY(QFile::exists(m_folders.Images() + "/sprite167.png"));
         sheet.reject();
     }
 
@@ -346,5 +328,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(BitmapEditorTest)
+QUORVEX_APP_TEST(BitmapEditorTest)
 #include "BitmapEditorTest.moc"

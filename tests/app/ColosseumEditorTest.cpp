@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "AppTestSupport.h"
 #include "ColosseumPage.h"
 #include "ColosseumSetupDia.h"
@@ -116,5 +117,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ColosseumEditorTest)
+QUORVEX_APP_TEST(ColosseumEditorTest)
 #include "ColosseumEditorTest.moc"

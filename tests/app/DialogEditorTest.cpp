@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "CaptionEdit.h"
 #include "DialogEditor.h"
 #include "EditorRegistry.h"
@@ -299,5 +300,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(DialogEditorTest)
+QUORVEX_APP_TEST(DialogEditorTest)
 #include "DialogEditorTest.moc"

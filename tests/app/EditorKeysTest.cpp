@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "AudioEditorDia.h"
 #include "CaptionEdit.h"
 #include "DialogEditor.h"
@@ -308,5 +309,5 @@ private:
     CQuorvexDoc m_doc;
 };
 
-QTEST_MAIN(EditorKeysTest)
+QUORVEX_APP_TEST(EditorKeysTest)
 #include "EditorKeysTest.moc"

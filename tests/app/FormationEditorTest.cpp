@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "AppTestSupport.h"
 #include "EditorRegistry.h"
 #include "FormPackPage.h"
@@ -358,5 +359,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FormationEditorTest)
+QUORVEX_APP_TEST(FormationEditorTest)
 #include "FormationEditorTest.moc"

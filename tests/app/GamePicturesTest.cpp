@@ -12,6 +12,7 @@
 
 #include <cstring>
 
+#include "AppTestMain.h"
 #include "AboutDlg.h"
 #include "AppTestSupport.h"
 #include "AudioEditorDia.h"
@@ -185,5 +186,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(GamePicturesTest)
+QUORVEX_APP_TEST(GamePicturesTest)
 #include "GamePicturesTest.moc"

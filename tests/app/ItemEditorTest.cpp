@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "AppTestModal.h"
 #include "AppTestSupport.h"
 #include "DialogEditor.h"
@@ -23,6 +23,7 @@
 #include "RareItemsPage.h"
 #include "RegItemsAdvPage.h"
 #include "RegItemsPage.h"
+#include "SheetOnImage.h"
 #include "ShopsPage.h"
 #include "TextPage.h"
 #include "controls/FieldControls.h"
@@ -35,35 +36,24 @@ using namespace quorvex;
 class ItemEditorTest : public QObject {
     Q_OBJECT
 private:
-    QTemporaryDir m_dir;
-    QTemporaryDir m_settings;
-
-    std::unique_ptr<CQuorvexDoc> Open(const QString& variant) { return OpenVariant(m_dir.path(), variant); }
-    static void Shot(QWidget& w, const QString& name) { QVERIFY(SaveScreenshot(w, name)); }
+    TestFolders m_folders;
+    using Fixture = SheetOnImage<CItemEd>;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_dir.isValid());
-        IsolateSettings(m_settings.path());
-    }
+    void initTestCase() { QVERIFY(m_folders.Ready()); }
 
     void registeredOnTheItemEditorCommand() { QCOMPARE(int(EditorRegistry().count(EditorCommand::ItemEditor)), 1); }
 
     void pagesOfBothReleasesWithScreenshots()
     {
         for (const QString& variant : {QString("us10-headerless"), QString("jp")}) {
-            ScopedRecordingMessages messages;
-            auto doc = Open(variant);
-            IndexSetting("m_itemIdx").Set(20);
-            CItemEd sheet(*doc);
+            Fixture fx(m_folders, variant);
+            CItemEd& sheet = fx.Open("m_itemIdx", 20);
             QCOMPARE(sheet.windowTitle(), QString("Quorvex: Items Editor"));
-            QVERIFY(messages.Log().isEmpty());
+            QVERIFY(fx.messages.Log().isEmpty());
             const QStringList titles = {"Reg. Items", "Reg. Items (adv.)", "Shops", "Rare Items", "Misc.",
                                         "Morph packs", "Tools Anim.", "Items Anim.", "Weapon Anim."};
-            QCOMPARE(sheet.Tabs()->count(), titles.size());
-            for (int i = 0; i < titles.size(); ++i)
-                QCOMPARE(sheet.Tabs()->tabText(i), titles[i]);
+            QCOMPARE(TabTitles(sheet.Tabs()), titles);
             QCOMPARE(sheet.Items()->Current(), 20);
             QVERIFY(!sheet.Items()->Description()->text().isEmpty());
             // The Japanese release's item type names are not known: the
@@ -72,24 +62,18 @@ private slots:
             QCOMPARE(sheet.Misc()->Note()->text().isEmpty(), variant != "jp");
             sheet.resize(1100, 760);
             sheet.show();
-            for (int i = 0; i < titles.size(); ++i) {
-                sheet.Tabs()->setCurrentIndex(i);
-                QCoreApplication::processEvents();
-                Shot(sheet, "ItemEditor_" + variant + "_" + QString(titles[i]).remove(' ').remove('.').remove('(').remove(')'));
-            }
+            QVERIFY(ShootEachTab(sheet, sheet.Tabs(), "ItemEditor_" + variant + "_"));
             sheet.reject();
         }
     }
 
     void statAndEvadeNibbles()
     {
-        ScopedRecordingMessages messages;
-        auto doc = Open("us10-headerless");
-        uint8_t* rec = ItemRecord(doc->Rom(), 30);
+        Fixture fx(m_folders);
+        uint8_t* rec = ItemRecord(fx.Rom(), 30);
         rec[16] = 0x9F;
         rec[26] = 0x6B;
-        IndexSetting("m_itemIdx").Set(30);
-        CItemEd sheet(*doc);
+        CItemEd& sheet = fx.Open("m_itemIdx", 30);
         CRegItemsPage* p = sheet.Items();
         QCOMPARE(p->SliderText("speed")->text(), QString("-1"));
         QCOMPARE(p->SliderText("vigor")->text(), QString("-7"));
@@ -111,12 +95,10 @@ private slots:
 
     void captionsFollowTheKindAcrossBothItemPages()
     {
-        ScopedRecordingMessages messages;
-        auto doc = Open("us10-headerless");
-        uint8_t* rec = ItemRecord(doc->Rom(), 40);
+        Fixture fx(m_folders);
+        uint8_t* rec = ItemRecord(fx.Rom(), 40);
         rec[0] = static_cast<uint8_t>((rec[0] & 0xF0) | 6);
-        IndexSetting("m_itemIdx").Set(40);
-        CItemEd sheet(*doc);
+        CItemEd& sheet = fx.Open("m_itemIdx", 40);
         CRegItemsPage* p = sheet.Items();
         QCOMPARE(p->PowerLabel()->text(), QString("Give/lift HP/MP"));
         QCOMPARE(p->HitLabel()->text(), QString("Bit wize"));
@@ -137,12 +119,10 @@ private slots:
 
     void byte21IsAValueAndFlags()
     {
-        ScopedRecordingMessages messages;
-        auto doc = Open("us10-headerless");
-        uint8_t* rec = ItemRecord(doc->Rom(), 50);
+        Fixture fx(m_folders);
+        uint8_t* rec = ItemRecord(fx.Rom(), 50);
         rec[21] = 0x10;
-        IndexSetting("m_itemIdx").Set(50);
-        CItemEd sheet(*doc);
+        CItemEd& sheet = fx.Open("m_itemIdx", 50);
         CRegItemsPage* p = sheet.Items();
         QCOMPARE(p->Hit()->text(), QString("16"));
         QCOMPARE(p->ItemStatus()->Column(0).Cell(4), true);
@@ -155,11 +135,9 @@ private slots:
 
     void shopByteD3()
     {
-        ScopedRecordingMessages messages;
-        auto doc = Open("us10-headerless");
-        ShopRecord(doc->Rom(), 12)[0] = 0xD3;
-        IndexSetting("m_shopIdx").Set(12);
-        CItemEd sheet(*doc);
+        Fixture fx(m_folders);
+        ShopRecord(fx.Rom(), 12)[0] = 0xD3;
+        CItemEd& sheet = fx.Open("m_shopIdx", 12);
         CShopsPage* s = sheet.Shops();
         QCOMPARE(s->Kind()->currentText(), QString("3: item"));
         QCOMPARE(s->Pricing()->currentText(), QString("2: 2x"));
@@ -168,21 +146,19 @@ private slots:
         s->Kind()->setCurrentIndex(1);
         s->Unused(7)->setChecked(false);
         s->Select(13);
-        QCOMPARE(ShopRecord(doc->Rom(), 12)[0], uint8_t(1 | 2 << 3 | 1 << 6));
+        QCOMPARE(ShopRecord(fx.Rom(), 12)[0], uint8_t(1 | 2 << 3 | 1 << 6));
         sheet.accept();
         QCOMPARE(QuorvexSettings().value("Settings/m_shopIdx").toInt(), 13);
     }
 
     void descriptionButtonOpensTheTextEditorOnTheItem()
     {
-        ScopedRecordingMessages messages;
-        auto doc = Open("us10-headerless");
-        IndexSetting("m_itemIdx").Set(77);
-        CItemEd sheet(*doc);
+        Fixture fx(m_folders);
+        CItemEd& sheet = fx.Open("m_itemIdx", 77);
         int selected = -1;
         WhenModal<CTextEditorDia> watch([&](CTextEditorDia* dlg) {
             selected = dlg->Page()->Selected();
-            Shot(*dlg, "ItemEditor_DescriptionTextEditor");
+            QVERIFY(SaveScreenshot(*dlg, "ItemEditor_DescriptionTextEditor"));
             dlg->reject();
         });
         QTest::mouseClick(sheet.Items()->DescriptionButton(), Qt::LeftButton);
@@ -193,21 +169,19 @@ private slots:
 
     void repairOfferedForTheGamesOwnDescriptions()
     {
-        ScopedRecordingMessages messages;
-        auto doc = Open("us10-headerless");
-        RomData& rd = doc->Rom();
+        Fixture fx(m_folders);
+        RomData& rd = fx.Rom();
         rd.romFlags |= kFlagItemDescPtrPrint | kFlagItemDescTextPrint | kFlagItemDescAnomaly;
-        IndexSetting("m_itemIdx").Set(165);
-        CItemEd sheet(*doc);
+        CItemEd& sheet = fx.Open("m_itemIdx", 165);
         // No: nothing changes.
         QTest::mouseClick(sheet.Items()->DescriptionButton(), Qt::LeftButton);
-        QCOMPARE(messages.Log().size(), 1);
-        QCOMPARE(messages.Log()[0].kind, QString("question"));
-        QCOMPARE(messages.Log()[0].text, QString::fromLatin1(kItemDescRepairQuestion));
+        QCOMPARE(fx.messages.Log().size(), 1);
+        QCOMPARE(fx.messages.Log()[0].kind, QString("question"));
+        QCOMPARE(fx.messages.Log()[0].text, QString::fromLatin1(kItemDescRepairQuestion));
         QVERIFY(rd.romFlags & kFlagItemDescTextPrint);
         // Yes: repaired, then the text editor opens.
-        messages.Clear();
-        messages.QueueAnswer(true);
+        fx.messages.Clear();
+        fx.messages.QueueAnswer(true);
         WhenModal<CTextEditorDia> watch([](CTextEditorDia* dlg) { dlg->accept(); });
         QTest::mouseClick(sheet.Items()->DescriptionButton(), Qt::LeftButton);
         QVERIFY(watch.Seen());
@@ -220,17 +194,16 @@ private slots:
     void repairRefusedForTheJapaneseReleaseAndChangedText()
     {
         for (const QString& variant : {QString("jp"), QString("us10-headerless")}) {
-            ScopedRecordingMessages messages;
-            auto doc = Open(variant);
+            Fixture fx(m_folders, variant);
             // The Japanese text with the fingerprints would still not be
             // repaired; the North American text has lost its own (bit 4).
-            doc->Rom().romFlags |= kFlagItemDescPtrPrint | kFlagItemDescAnomaly |
-                                   (variant == "jp" ? uint32_t(kFlagItemDescTextPrint) : 0u);
-            CItemEd sheet(*doc);
+            fx.Rom().romFlags |= kFlagItemDescPtrPrint | kFlagItemDescAnomaly |
+                                 (variant == "jp" ? uint32_t(kFlagItemDescTextPrint) : 0u);
+            CItemEd& sheet = fx.Open();
             QTest::mouseClick(sheet.Items()->DescriptionButton(), Qt::LeftButton);
-            QCOMPARE(messages.Log().size(), 1);
-            QCOMPARE(messages.Log()[0].kind, QString("error"));
-            QCOMPARE(messages.Log()[0].text, QString::fromLatin1(kItemDescProblem));
+            QCOMPARE(fx.messages.Log().size(), 1);
+            QCOMPARE(fx.messages.Log()[0].kind, QString("error"));
+            QCOMPARE(fx.messages.Log()[0].text, QString::fromLatin1(kItemDescProblem));
             sheet.reject();
         }
     }
@@ -238,10 +211,8 @@ private slots:
     void rareItemDescriptionsAndTheirRefusal()
     {
         for (const QString& variant : {QString("us10-headerless"), QString("jp")}) {
-            ScopedRecordingMessages messages;
-            auto doc = Open(variant);
-            IndexSetting("m_rareItmIdx").Set(4);
-            CItemEd sheet(*doc);
+            Fixture fx(m_folders, variant);
+            CItemEd& sheet = fx.Open("m_rareItmIdx", 4);
             int selected = -1;
             WhenModal<CTextEditorDia> watch([&](CTextEditorDia* dlg) {
                 selected = dlg->Page()->Selected();
@@ -251,8 +222,8 @@ private slots:
             const bool seen = watch.Seen();
             if (variant == "jp") {
                 QVERIFY(!seen);
-                QCOMPARE(messages.Log().size(), 1);
-                QVERIFY(messages.Log()[0].text.contains("does not know where this ROM version keeps"));
+                QCOMPARE(fx.messages.Log().size(), 1);
+                QVERIFY(fx.messages.Log()[0].text.contains("does not know where this ROM version keeps"));
                 QVERIFY(sheet.RareItems()->Description()->text().contains("does not know where"));
             } else {
                 QVERIFY(seen);
@@ -265,22 +236,19 @@ private slots:
 
     void cancelPutsTheTablesBack()
     {
-        ScopedRecordingMessages messages;
-        auto doc = Open("us10-headerless");
-        const std::vector<uint8_t> records = doc->Rom().editors.items.records.bytes;
-        IndexSetting("m_itemIdx").Set(3);
-        {
-            CItemEd sheet(*doc);
-            sheet.Items()->Slider("stamina")->setValue(15);
-            sheet.Items()->Select(4);
-            QVERIFY(doc->Rom().editors.items.records.bytes != records);
-            messages.QueueAnswer(true);
-            sheet.reject();
-        }
-        QCOMPARE(messages.Log().last().text, QString::fromLatin1(kDiscardChangesQuestion));
-        QVERIFY(doc->Rom().editors.items.records.bytes == records);
+        Fixture fx(m_folders);
+        const std::vector<uint8_t> records = fx.Rom().editors.items.records.bytes;
+        CItemEd& sheet = fx.Open("m_itemIdx", 3);
+        sheet.Items()->Slider("stamina")->setValue(15);
+        sheet.Items()->Select(4);
+        QVERIFY(fx.Rom().editors.items.records.bytes != records);
+        fx.messages.QueueAnswer(true);
+        sheet.reject();
+        fx.Close();
+        QCOMPARE(fx.messages.Log().last().text, QString::fromLatin1(kDiscardChangesQuestion));
+        QVERIFY(fx.Rom().editors.items.records.bytes == records);
     }
 };
 
-QTEST_MAIN(ItemEditorTest)
+QUORVEX_APP_TEST(ItemEditorTest)
 #include "ItemEditorTest.moc"

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "AppTestModal.h"
 #include "AppTestSupport.h"
 #include "DialogEditor.h"
@@ -16,6 +16,7 @@
 #include "EsperExtrasPage.h"
 #include "MagicEd.h"
 #include "MessageService.h"
+#include "SheetOnImage.h"
 #include "SpellsPage.h"
 #include "TextPage.h"
 #include "controls/FieldControls.h"
@@ -28,11 +29,8 @@ using namespace quorvex;
 class MagicEditorTest : public QObject {
     Q_OBJECT
 private:
-    QTemporaryDir m_dir;
-    QTemporaryDir m_settings;
-
-    std::unique_ptr<CQuorvexDoc> Open(const QString& variant) { return OpenVariant(m_dir.path(), variant); }
-    static void Shot(QWidget& w, const QString& name) { QVERIFY(SaveScreenshot(w, name)); }
+    TestFolders m_folders;
+    using Fixture = SheetOnImage<CMagicEd>;
 
     // Clicks the spell's description button: the block and string the text
     // editor opened on (null block: none opened).
@@ -49,50 +47,36 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_dir.isValid());
-        IsolateSettings(m_settings.path());
-    }
+    void initTestCase() { QVERIFY(m_folders.Ready()); }
 
     void registeredOnTheSpellsCommand() { QCOMPARE(int(EditorRegistry().count(EditorCommand::SpellEditor)), 1); }
 
     void pagesOfBothReleasesWithScreenshots()
     {
         for (const QString& variant : {QString("us10-headerless"), QString("jp")}) {
-            ScopedRecordingMessages messages;
-            auto doc = Open(variant);
-            IndexSetting("m_spellIdx").Set(12);
-            CMagicEd sheet(*doc);
+            Fixture fx(m_folders, variant);
+            CMagicEd& sheet = fx.Open("m_spellIdx", 12);
             QCOMPARE(sheet.windowTitle(), QString("Quorvex: Magic Spells Editor"));
-            QVERIFY(messages.Log().isEmpty());
+            QVERIFY(fx.messages.Log().isEmpty());
             const QStringList titles = {"Spells", "Esper Extras", "Animations"};
-            QCOMPARE(sheet.Tabs()->count(), titles.size());
-            for (int i = 0; i < titles.size(); ++i)
-                QCOMPARE(sheet.Tabs()->tabText(i), titles[i]);
+            QCOMPARE(TabTitles(sheet.Tabs()), titles);
             QCOMPARE(sheet.Spells()->Current(), 12);
             QVERIFY(!sheet.Spells()->Description()->text().isEmpty());
             QCOMPARE(sheet.Espers()->Quote()->text().isEmpty(), variant == "jp");
             sheet.resize(1200, 820);
             sheet.show();
-            for (int i = 0; i < titles.size(); ++i) {
-                sheet.Tabs()->setCurrentIndex(i);
-                QCoreApplication::processEvents();
-                Shot(sheet, "MagicEditor_" + variant + "_" + QString(titles[i]).remove(' '));
-            }
+            QVERIFY(ShootEachTab(sheet, sheet.Tabs(), "MagicEditor_" + variant + "_"));
             sheet.reject();
         }
     }
 
     void effectListAndFlags()
     {
-        ScopedRecordingMessages messages;
-        auto doc = Open("us10-headerless");
-        uint8_t* rec = SpellRecord(doc->Rom(), 33);
+        Fixture fx(m_folders);
+        uint8_t* rec = SpellRecord(fx.Rom(), 33);
         rec[9] = 0x14;
         rec[3] = 0x41;
-        IndexSetting("m_spellIdx").Set(33);
-        CMagicEd sheet(*doc);
+        CMagicEd& sheet = fx.Open("m_spellIdx", 33);
         CSpellsPage* p = sheet.Spells();
         QCOMPARE(p->Effects()->currentRow(), 0x14);
         QCOMPARE(p->Effects()->item(0x14, 0)->text(), QString("? (0x14)"));
@@ -111,15 +95,14 @@ private slots:
         QCOMPARE(rec[9], uint8_t(0x1C));
         QCOMPARE(rec[3], uint8_t(0x41));
         sheet.accept();
-        QCOMPARE(QuorvexSettings().value("Settings/SpellFxIdx").toInt(), SpellRecord(doc->Rom(), 34)[9]);
+        QCOMPARE(QuorvexSettings().value("Settings/SpellFxIdx").toInt(), SpellRecord(fx.Rom(), 34)[9]);
     }
 
     void eachSpellOpensItsBlock()
     {
-        ScopedRecordingMessages messages;
-        auto doc = Open("us10-headerless");
-        MagicTables& m = doc->Rom().editors.magic;
-        CMagicEd sheet(*doc);
+        Fixture fx(m_folders);
+        MagicTables& m = fx.Rom().editors.magic;
+        CMagicEd& sheet = fx.Open();
         CSpellsPage* p = sheet.Spells();
         const struct {
             int spell, block, index;
@@ -130,15 +113,15 @@ private slots:
             QCOMPARE(opened.first, &m.spellDescriptions[static_cast<size_t>(o.block)].block);
             QCOMPARE(opened.second, o.index);
         }
-        QVERIFY(messages.Log().isEmpty());
+        QVERIFY(fx.messages.Log().isEmpty());
         // Spell 92 is the third block's string 7, whose place is not known.
         p->Select(92);
         QVERIFY(p->DescriptionButton()->isEnabled());
         QCOMPARE(OpenedBy(p).first, nullptr);
-        QCOMPARE(messages.Log().size(), 1);
-        QVERIFY(messages.Log()[0].text.contains("Sword Technique Descriptions"));
+        QCOMPARE(fx.messages.Log().size(), 1);
+        QVERIFY(fx.messages.Log()[0].text.contains("Sword Technique Descriptions"));
         // Spells 81 and 101 have no description: nothing opens.
-        messages.Clear();
+        fx.messages.Clear();
         for (int spell : {81, 101}) {
             p->Select(spell);
             QVERIFY(!p->DescriptionButton()->isEnabled());
@@ -147,18 +130,16 @@ private slots:
         // The lore quote button does nothing below 81.
         p->Select(80);
         QVERIFY(!p->OpenLoreQuote());
-        QVERIFY(messages.Log().isEmpty());
+        QVERIFY(fx.messages.Log().isEmpty());
         sheet.reject();
     }
 
     void esperBonusFFSelectsTheLastRow()
     {
-        ScopedRecordingMessages messages;
-        auto doc = Open("us10-headerless");
-        EsperRecord(doc->Rom(), 4)[10] = 0xFF;
-        EsperRecord(doc->Rom(), 5)[10] = 0x03;
-        IndexSetting("EsperExtrasIdx").Set(4);
-        CMagicEd sheet(*doc);
+        Fixture fx(m_folders);
+        EsperRecord(fx.Rom(), 4)[10] = 0xFF;
+        EsperRecord(fx.Rom(), 5)[10] = 0x03;
+        CMagicEd& sheet = fx.Open("EsperExtrasIdx", 4);
         CEsperExtrasPage* e = sheet.Espers();
         QTableWidget* list = e->Bonuses();
         QCOMPARE(list->currentRow(), list->rowCount() - 1);
@@ -168,36 +149,30 @@ private slots:
         QCOMPARE(list->currentRow(), 3);
         list->selectRow(list->rowCount() - 1);
         e->Select(6);
-        QCOMPARE(EsperRecord(doc->Rom(), 5)[10], uint8_t(0xFF));
+        QCOMPARE(EsperRecord(fx.Rom(), 5)[10], uint8_t(0xFF));
         sheet.accept();
     }
 
     void brokenSpellDescriptionsAreRefused()
     {
-        ScopedRecordingMessages messages;
         std::vector<uint8_t> bytes = synth::BuildSyntheticImage();
         bytes[0x18CF80 + 2] = 0xF0;
         bytes[0x18CF80 + 3] = 0x7F;
-        const QString path = m_dir.path() + "/broken.smc";
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-        f.close();
-        CQuorvexDoc doc;
-        QVERIFY(doc.OnOpenDocument(path.toStdString()).ok);
-        CMagicEd sheet(doc);
+        Fixture fx(m_folders, bytes);
+        QVERIFY(fx.doc);
+        CMagicEd& sheet = fx.Open();
         sheet.Spells()->Select(7);
         QCOMPARE(OpenedBy(sheet.Spells()).first, nullptr);
-        QCOMPARE(messages.Log().size(), 1);
-        QCOMPARE(messages.Log()[0].text, QString::fromLatin1(kSpellDescProblem));
+        QCOMPARE(fx.messages.Log().size(), 1);
+        QCOMPARE(fx.messages.Log()[0].text, QString::fromLatin1(kSpellDescProblem));
         // The esper attacks' own block still opens.
-        messages.Clear();
+        fx.messages.Clear();
         sheet.Spells()->Select(60);
         QVERIFY(OpenedBy(sheet.Spells()).first != nullptr);
-        QVERIFY(messages.Log().isEmpty());
+        QVERIFY(fx.messages.Log().isEmpty());
         sheet.reject();
     }
 };
 
-QTEST_MAIN(MagicEditorTest)
+QUORVEX_APP_TEST(MagicEditorTest)
 #include "MagicEditorTest.moc"

@@ -19,6 +19,7 @@
 #include <QToolBar>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "EditorRegistry.h"
 #include "MainFrame.h"
 #include "MessageService.h"
@@ -712,5 +713,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainWindowTest)
+QUORVEX_APP_TEST(MainWindowTest)
 #include "MainWindowTest.moc"

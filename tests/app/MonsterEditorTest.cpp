@@ -8,15 +8,16 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "AppTestSupport.h"
 #include "EditorRegistry.h"
 #include "MessageService.h"
 #include "MonsterEd.h"
 #include "MonsterSpecsPage.h"
 #include "MstQutsPage.h"
+#include "SheetOnImage.h"
 #include "TextPage.h"
 #include "CaptionEdit.h"
 #include "controls/FF6Combo.h"
@@ -53,46 +54,25 @@ void ClickCell(CCheckListControl* list, int row, int stateColumn)
 class MonsterEditorTest : public QObject {
     Q_OBJECT
 private:
-    QTemporaryDir m_dir;
-    QTemporaryDir m_settings;
+    TestFolders m_folders;
+    using Fixture = SheetOnImage<CMonsterEd>;
 
-    std::unique_ptr<CQuorvexDoc> Open(const QString& variant) { return OpenVariant(m_dir.path(), variant); }
-    // An image made of these bytes.
-    std::unique_ptr<CQuorvexDoc> OpenBytes(const std::vector<uint8_t>& bytes)
-    {
-        const QString path = m_dir.path() + "/edited.smc";
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-        f.close();
-        auto doc = std::make_unique<CQuorvexDoc>();
-        doc->OnOpenDocument(path.toStdString());
-        return doc;
-    }
-    static void Shot(QWidget& w, const QString& name) { QVERIFY(SaveScreenshot(w, name)); }
+    std::unique_ptr<CQuorvexDoc> Open(const QString& variant) { return m_folders.Open(variant); }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_dir.isValid());
-        IsolateSettings(m_settings.path());
-    }
+    void initTestCase() { QVERIFY(m_folders.Ready()); }
 
     void registeredOnTheMonsterEditorCommand() { QCOMPARE(int(EditorRegistry().count(EditorCommand::MonsterEditor)), 1); }
 
     void pagesOfBothReleasesWithScreenshots()
     {
         for (const QString& variant : {QString("us10-headerless"), QString("jp")}) {
-            ScopedRecordingMessages messages;
-            auto doc = Open(variant);
-            IndexSetting("PrevSmst").Set(57);
-            CMonsterEd sheet(*doc);
+            Fixture fx(m_folders, variant);
+            CMonsterEd& sheet = fx.Open("PrevSmst", 57);
             QCOMPARE(sheet.windowTitle(), QString("Quorvex: Monsters Editor"));
-            QVERIFY(messages.Log().isEmpty());
+            QVERIFY(fx.messages.Log().isEmpty());
             const QStringList titles = {"Specs", "Battle Script", "Enemy Specials Anim.", "Small Quotes", "Big Quotes"};
-            QCOMPARE(sheet.Tabs()->count(), titles.size());
-            for (int i = 0; i < titles.size(); ++i)
-                QCOMPARE(sheet.Tabs()->tabText(i), titles[i]);
+            QCOMPARE(TabTitles(sheet.Tabs()), titles);
             sheet.resize(1180, 760);
             sheet.show();
             CMonsterSpecsPage* specs = sheet.Specs();
@@ -111,11 +91,7 @@ private slots:
             QVERIFY(!specs->ControlCombo(0)->itemIcon(0xEE).isNull());
             QVERIFY(specs->AttackName()->pixmap().width() > 0);
             QCOMPARE(specs->ReportButton()->isVisibleTo(specs), variant != "jp");
-            for (int i = 0; i < titles.size(); ++i) {
-                sheet.Tabs()->setCurrentIndex(i);
-                QCoreApplication::processEvents();
-                Shot(sheet, "MonsterEditor_" + variant + "_" + QString(titles[i]).remove(' ').remove('.'));
-            }
+            QVERIFY(ShootEachTab(sheet, sheet.Tabs(), "MonsterEditor_" + variant + "_"));
             sheet.reject();
         }
     }
@@ -265,44 +241,41 @@ private slots:
 
     void cancelRestoresTheTablesAsTheSheetOpened()
     {
-        ScopedRecordingMessages messages;
-        auto doc = Open("us10-headerless");
+        Fixture fx(m_folders);
         // An earlier editor's OK, not saved: Cancel must keep it.
-        Stats(*doc, 0)[0] = 0x77;
-        const RomData opened = doc->Rom();
-        IndexSetting("PrevSmst").Set(0);
-        CMonsterEd sheet(*doc);
+        Stats(*fx.doc, 0)[0] = 0x77;
+        const RomData opened = fx.Rom();
+        CMonsterEd& sheet = fx.Open("PrevSmst", 0);
         sheet.show();
         TypeInto(sheet.Specs()->NumberField("speed"), "1");
         ClickCell(sheet.Specs()->Statuses(), 3, 1);
-        messages.QueueAnswer(false);
+        fx.messages.QueueAnswer(false);
         sheet.reject();
         QVERIFY(sheet.isVisible()); // the user kept the edits
-        QCOMPARE(messages.LastText(), QString(kDiscardChangesQuestion));
-        messages.QueueAnswer(true);
+        QCOMPARE(fx.messages.LastText(), QString(kDiscardChangesQuestion));
+        fx.messages.QueueAnswer(true);
         sheet.reject();
-        QCOMPARE(doc->Rom().monsters.monsters.bytes, opened.monsters.monsters.bytes);
-        QCOMPARE(Stats(*doc, 0)[0], uint8_t(0x77));
-        QVERIFY(!doc->IsModified());
+        QCOMPARE(fx.Rom().monsters.monsters.bytes, opened.monsters.monsters.bytes);
+        QCOMPARE(Stats(*fx.doc, 0)[0], uint8_t(0x77));
+        QVERIFY(!fx.doc->IsModified());
     }
 
     void aQuoteAppliedCountsAsAnEditOfTheSheet()
     {
-        ScopedRecordingMessages messages;
-        auto doc = Open("us10-headerless");
-        const std::vector<uint8_t> opened = doc->Rom().text.monsterDialogue.Data();
-        CMonsterEd sheet(*doc);
+        Fixture fx(m_folders);
+        const std::vector<uint8_t> opened = fx.Rom().text.monsterDialogue.Data();
+        CMonsterEd& sheet = fx.Open();
         auto* quotes = qobject_cast<CMstQutsPage*>(sheet.Page("Big Quotes"));
         QVERIFY(quotes);
         CTextPage* text = quotes->TextPage();
         text->Select(2);
         text->Edit()->setPlainText(QStringLiteral("Kweh!"));
         text->OnApply();
-        QVERIFY(doc->Rom().text.monsterDialogue.Data() != opened);
-        messages.QueueAnswer(true);
+        QVERIFY(fx.Rom().text.monsterDialogue.Data() != opened);
+        fx.messages.QueueAnswer(true);
         sheet.reject();
-        QCOMPARE(messages.LastText(), QString(kDiscardChangesQuestion));
-        QCOMPARE(doc->Rom().text.monsterDialogue.Data(), opened);
+        QCOMPARE(fx.messages.LastText(), QString(kDiscardChangesQuestion));
+        QCOMPARE(fx.Rom().text.monsterDialogue.Data(), opened);
     }
 
     void brokenQuotePointersLeaveThatPageOut()
@@ -314,17 +287,17 @@ private slots:
         const uint16_t ptr = static_cast<uint16_t>(dlg.base + dlg.size - 20);
         img[dlg.pointers + 2 * 255] = static_cast<uint8_t>(ptr);
         img[dlg.pointers + 2 * 255 + 1] = static_cast<uint8_t>(ptr >> 8);
-        auto doc = OpenBytes(img);
-        ScopedRecordingMessages messages;
-        CMonsterEd sheet(*doc);
-        QCOMPARE(messages.Log().size(), 1);
-        QCOMPARE(messages.Log()[0].kind, QString("error"));
-        QCOMPARE(messages.Log()[0].text, QString(kBigQuotesProblem));
+        Fixture fx(m_folders, img);
+        QVERIFY(fx.doc);
+        CMonsterEd& sheet = fx.Open();
+        QCOMPARE(fx.messages.Log().size(), 1);
+        QCOMPARE(fx.messages.Log()[0].kind, QString("error"));
+        QCOMPARE(fx.messages.Log()[0].text, QString(kBigQuotesProblem));
         QCOMPARE(sheet.Tabs()->count(), 4);
         QVERIFY(sheet.Page("Small Quotes") && !sheet.Page("Big Quotes"));
         TypeInto(sheet.Specs()->NumberField("mp"), "12");
         sheet.accept();
-        QCOMPARE(Stats(*doc, sheet.Specs()->Current())[10], uint8_t(12));
+        QCOMPARE(Stats(*fx.doc, sheet.Specs()->Current())[10], uint8_t(12));
     }
 
     void aBattleScriptPageTakesTheSecondPlace()
@@ -363,19 +336,17 @@ private slots:
 
     void spriteExportIsTheCommandLinesPicture()
     {
-        ScopedRecordingMessages messages;
-        auto doc = Open("us10-headerless");
-        IndexSetting("PrevSmst").Set(51);
-        CMonsterEd sheet(*doc);
-        const QString path = m_dir.path() + "/mst051.bmp";
+        Fixture fx(m_folders);
+        CMonsterEd& sheet = fx.Open("PrevSmst", 51);
+        const QString path = m_folders.Images() + "/mst051.bmp";
         QVERIFY(sheet.Specs()->ExportSprite(path));
-        QCOMPARE(messages.LastText(), QString("`%1' created").arg(path));
+        QCOMPARE(fx.messages.LastText(), QString("`%1' created").arg(path));
         CFF6Bitmap bmp;
-        RenderMonster(doc->Rom(), 51, bmp, 1);
+        RenderMonster(fx.Rom(), 51, bmp, 1);
         const std::vector<uint8_t> expected = bmp.BmpBytes();
         QCOMPARE(FileBytes(path), QByteArray(reinterpret_cast<const char*>(expected.data()), static_cast<qsizetype>(expected.size())));
-        QVERIFY(!sheet.Specs()->ExportSprite(m_dir.path() + "/no/such/folder/mst051.bmp"));
-        QCOMPARE(messages.LastText(), QString("Can't create file!!"));
+        QVERIFY(!sheet.Specs()->ExportSprite(m_folders.Images() + "/no/such/folder/mst051.bmp"));
+        QCOMPARE(fx.messages.LastText(), QString("Can't create file!!"));
     }
 
     void japaneseReleaseHidesTheReportAndHasShortAttackNames()
@@ -425,5 +396,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MonsterEditorTest)
+QUORVEX_APP_TEST(MonsterEditorTest)
 #include "MonsterEditorTest.moc"

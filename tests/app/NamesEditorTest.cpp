@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "MessageService.h"
 #include "RenSmallDia.h"
 #include "SyntheticImage.h"
@@ -178,5 +179,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(NamesEditorTest)
+QUORVEX_APP_TEST(NamesEditorTest)
 #include "NamesEditorTest.moc"

@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "MessageService.h"
 #include "controls/ColourPickers.h"
 #include "controls/DiscardQuestion.h"
@@ -148,5 +149,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PaletteEditDlgTest)
+QUORVEX_APP_TEST(PaletteEditDlgTest)
 #include "PaletteEditDlgTest.moc"

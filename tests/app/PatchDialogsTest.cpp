@@ -19,6 +19,7 @@
 #include <QtTest>
 #include <functional>
 
+#include "AppTestMain.h"
 #include "AppTestSupport.h"
 #include "ApplyPatchDia.h"
 #include "CreatePatchDia.h"
@@ -306,5 +307,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PatchDialogsTest)
+QUORVEX_APP_TEST(PatchDialogsTest)
 #include "PatchDialogsTest.moc"

@@ -6,6 +6,7 @@
 #include <QFormLayout>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "AppTestSupport.h"
 #include "MessageService.h"
 #include "SyntheticImage.h"
@@ -114,5 +115,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(RecordPageTest)
+QUORVEX_APP_TEST(RecordPageTest)
 #include "RecordPageTest.moc"

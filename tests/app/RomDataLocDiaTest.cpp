@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "AppTestSupport.h"
 #include "EditorRegistry.h"
 #include "MessageService.h"
@@ -176,5 +177,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(RomDataLocDiaTest)
+QUORVEX_APP_TEST(RomDataLocDiaTest)
 #include "RomDataLocDiaTest.moc"

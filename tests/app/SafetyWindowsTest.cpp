@@ -10,6 +10,7 @@
 
 #include <unistd.h>
 
+#include "AppTestMain.h"
 #include "AboutDlg.h"
 #include "AppTestSupport.h"
 #include "MainFrame.h"
@@ -115,5 +116,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SafetyWindowsTest)
+QUORVEX_APP_TEST(SafetyWindowsTest)
 #include "SafetyWindowsTest.moc"

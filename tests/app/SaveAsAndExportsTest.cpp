@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "AppTestSupport.h"
 #include "MainFrame.h"
 #include "MessageService.h"
@@ -184,5 +185,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SaveAsAndExportsTest)
+QUORVEX_APP_TEST(SaveAsAndExportsTest)
 #include "SaveAsAndExportsTest.moc"

@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "AboutDlg.h"
 #include "MainFrame.h"
 #include "MessageService.h"
@@ -453,5 +454,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ShellDialogsTest)
+QUORVEX_APP_TEST(ShellDialogsTest)
 #include "ShellDialogsTest.moc"

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "EditorRegistry.h"
 #include "MessageService.h"
 #include "SyntheticImage.h"
@@ -110,5 +111,5 @@ private:
     CQuorvexDoc m_doc;
 };
 
-QTEST_MAIN(TilesStudioTest)
+QUORVEX_APP_TEST(TilesStudioTest)
 #include "TilesStudioTest.moc"

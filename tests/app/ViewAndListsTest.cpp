@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "AppTestSupport.h"
 #include "AudioEditorDia.h"
 #include "BackgroundPickerDia.h"
@@ -305,5 +306,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ViewAndListsTest)
+QUORVEX_APP_TEST(ViewAndListsTest)
 #include "ViewAndListsTest.moc"
