@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "controls/DiscardQuestion.h"
 #include "controls/PixelArt.h"
 
 using namespace quorvex;
@@ -109,10 +110,7 @@ CRenSmallDia::CRenSmallDia(const std::vector<uint8_t>& oldName, NameFontKind kin
         b->setAutoDefault(false);
     }
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_cancel, &QPushButton::clicked, this, [this] {
-        m_editor.Cancel();
-        reject();
-    });
+    connect(m_cancel, &QPushButton::clicked, this, &CRenSmallDia::reject);
     connect(m_reset, &QPushButton::clicked, this, [this] {
         m_editor.Reset();
         Refresh();
@@ -153,6 +151,14 @@ void CRenSmallDia::ClickCode(uint8_t code)
         return;
     m_editor.AddCode(code);
     Refresh();
+}
+
+void CRenSmallDia::reject()
+{
+    if (!MayDiscardEdits(m_editor.NewName() != m_editor.OldName(), this))
+        return;
+    m_editor.Cancel();
+    QDialog::reject();
 }
 
 void CRenSmallDia::keyPressEvent(QKeyEvent* event)

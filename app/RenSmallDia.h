@@ -39,6 +39,10 @@ public:
 
     static constexpr int kCellSize = 16;
 
+    // Cancel and the close button: asks before a changed name is dropped;
+    // when the user keeps it, the dialog stays open.
+    void reject() override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -13,6 +13,7 @@
 
 #include "BackgroundPickerDia.h"
 #include "MessageService.h"
+#include "controls/EnterKeyFilter.h"
 #include "controls/ExportFile.h"
 #include "controls/FieldControls.h"
 #include "controls/PaletteStrip.h"
@@ -105,6 +106,9 @@ CTilesStudioDia::CTilesStudioDia(CQuorvexDoc& doc, QWidget* parent) : QDialog(pa
     });
     connect(saveBg, &QPushButton::clicked, this, [this] { SaveBackground(Folder()); });
     connect(saveTiles, &QPushButton::clicked, this, [this] { SaveTileset(Folder()); });
+    // Enter belongs to the monster field; no button, not even Close, is
+    // drawn as the one it would press.
+    MakeButtonsOrdinary(this);
     Refresh();
 }
 

@@ -7,6 +7,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "controls/EnterKeyFilter.h"
 #include "controls/PixelArt.h"
 #include "text/TextConvWizard.h"
 
@@ -51,6 +52,8 @@ CWizTextConvDia::CWizTextConvDia(const CharTable& table, int rows, TextStyle sty
     lay->addWidget(legend);
     lay->addLayout(buttons);
     resize(560, 640);
+    // Enter commits the key typed into a row; Apply is pressed by hand.
+    MakeButtonsOrdinary(this);
 }
 
 void CWizTextConvDia::SetGlyphs(const GlyphFn& glyphs)

@@ -9,6 +9,9 @@
 // A verb that changes an image registers with kChangesImage. It returns 1
 // only when the image file was left byte-identical (see EditAndSave in
 // CliCommon.h), and the program then ends its messages with kNothingSaved.
+// A verb that also has a form which only reads ("relocate IMAGE status")
+// registers with a function that tells the changing calls from the others
+// by their arguments: a read that fails prints its own error only.
 //
 // Output that could not be written (stdout redirected to a full disk) turns
 // a verb's success into a failure: 1, or 3 for a verb that did save the
@@ -20,13 +23,18 @@
 namespace quorvex::cli {
 
 using VerbFn = std::function<int(const std::vector<std::string>& args)>;
+// Whether a call with these arguments (those after the verb's name) changes
+// the image.
+using ChangesImageFn = bool (*)(const std::vector<std::string>& args);
 
 struct CliVerbInfo {
     std::string name;
     std::string usage;
     std::string summary;
     VerbFn run;
-    bool changesImage = false;
+    ChangesImageFn changesImage = nullptr; // null: no call changes an image
+
+    bool ChangesImage(const std::vector<std::string>& args) const { return changesImage && changesImage(args); }
 };
 
 constexpr bool kChangesImage = true;
@@ -35,6 +43,11 @@ std::vector<CliVerbInfo>& VerbRegistry();
 
 struct CliVerb {
     CliVerb(std::string name, std::string usage, std::string summary, VerbFn run, bool changesImage = false)
+        : CliVerb(std::move(name), std::move(usage), std::move(summary), std::move(run),
+                  changesImage ? [](const std::vector<std::string>&) { return true; } : ChangesImageFn(nullptr))
+    {
+    }
+    CliVerb(std::string name, std::string usage, std::string summary, VerbFn run, ChangesImageFn changesImage)
     {
         VerbRegistry().push_back(
             {std::move(name), std::move(usage), std::move(summary), std::move(run), changesImage});

@@ -1,8 +1,8 @@
 // The data location manager without its window: what it shows, and the
 // operations behind its buttons. An operation that succeeds saves the image
 // (the data moves and the game's code is adjusted by the save); a refusal
-// prints the manager's message and leaves the file as it was (the verb
-// changes the image, so "status" shares that registration).
+// prints the manager's message and leaves the file as it was. "status"
+// only reads: when the image cannot be opened it says so and nothing more.
 #include <iostream>
 
 #include "CliCommon.h"
@@ -28,6 +28,9 @@ bool ParseBank(const std::string& text, uint32_t& bank)
     return true;
 }
 
+// "relocate IMAGE status": the one call that changes nothing.
+bool IsStatusQuery(const std::vector<std::string>& args) { return args.size() >= 2 && args[1] == "status"; }
+
 int RunRelocate(std::vector<std::string> args)
 {
     std::string bankText;
@@ -35,7 +38,7 @@ int RunRelocate(std::vector<std::string> args)
     const bool hasBank = TakeOption(args, "--bank", bankText, &missing);
     if (missing || args.size() < 2)
         return UsageError(kUsage);
-    if (args[1] == "status") {
+    if (IsStatusQuery(args)) {
         if (args.size() != 2 || hasBank)
             return UsageError(kUsage);
         auto doc = OpenKnownImage(args[0], true);
@@ -80,7 +83,7 @@ int RunRelocate(std::vector<std::string> args)
 const CliVerb kRelocate{"relocate", kUsage,
                         "show where the relocatable data lies, or move battle scripts, town dialogue or special "
                         "attack names into the expanded section (or back) and save",
-                        RunRelocate, kChangesImage};
+                        RunRelocate, [](const std::vector<std::string>& args) { return !IsStatusQuery(args); }};
 
 } // namespace
 

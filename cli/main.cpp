@@ -63,8 +63,9 @@ int main(int argc, char** argv)
                 std::cout << "usage: quorvex-cli " << v.usage << "\n" << v.summary << "\n";
                 return 0;
             }
+        const bool changesImage = v.ChangesImage(args);
         int code = v.run(args);
-        if (code == 1 && v.changesImage)
+        if (code == 1 && changesImage)
             std::cerr << quorvex::cli::kNothingSaved << "\n";
         // What the verb printed may not have reached its destination (a full
         // disk behind a redirection): that is a failure too, never a success.
@@ -75,8 +76,8 @@ int main(int argc, char** argv)
         const int err = errno;
         if (code == 0 && (!std::cout || !flushed || std::ferror(stdout))) {
             std::cerr << "The output could not be written: " << (err != 0 ? std::strerror(err) : "write error") << "."
-                      << (v.changesImage ? " The image was saved." : "") << "\n";
-            code = v.changesImage ? 3 : 1;
+                      << (changesImage ? " The image was saved." : "") << "\n";
+            code = changesImage ? 3 : 1;
         }
         return code;
     };

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "actors/StartupHpMpExpPage.h"
+#include "controls/EnterKeyFilter.h"
 
 using namespace quorvex;
 
@@ -100,6 +101,8 @@ CWizHpmpexpDia::CWizHpmpexpDia(CStartupHpMpExpPage* page, QWidget* parent) : QDi
     lay->addLayout(form);
     lay->addLayout(buttons);
     m_kinds[m_wizard.Kind()]->setChecked(true);
+    // Enter commits the value typed into a field; Apply is pressed by hand.
+    MakeButtonsOrdinary(this);
 }
 
 void CWizHpmpexpDia::Follow(GrowthTable table, const GrowthValues& shown)

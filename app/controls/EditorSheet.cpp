@@ -5,7 +5,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "MessageService.h"
 #include "rom/Document.h"
 #include "rom/TableSnapshot.h"
 
@@ -64,7 +63,7 @@ void CEditorSheet::reject()
         else
             p->StoreShown();
     }
-    if ((m_edited || pending) && !MessageService::Instance().Question(QString::fromLatin1(kDiscardChangesQuestion), this))
+    if (!MayDiscardEdits(m_edited || pending, this))
         return;
     m_opened->Restore(m_doc.Rom());
     QDialog::reject();

@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+#include "controls/DiscardQuestion.h"
+
 namespace quorvex {
 class CQuorvexDoc;
 class TableSnapshot;
@@ -67,6 +69,3 @@ private:
     QDialogButtonBox* m_buttons = nullptr;
     bool m_edited = false;
 };
-
-// The question Cancel asks when the user has edited something.
-constexpr const char* kDiscardChangesQuestion = "Discard the changes made in this editor?";

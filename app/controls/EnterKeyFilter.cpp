@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QProgressDialog>
+#include <QPushButton>
 
 namespace {
 
@@ -33,6 +34,27 @@ bool IsStandardDialog(const QObject* o)
            qobject_cast<const QFontDialog*>(o) || qobject_cast<const QProgressDialog*>(o);
 }
 
+// Enter on a button with the focus presses it; Qt leaves that to buttons
+// that may become the default one.
+class CFocusedButtonEnter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (!button || (key != Qt::Key_Return && key != Qt::Key_Enter))
+            return false;
+        if (button->isEnabled())
+            button->click();
+        return true;
+    }
+};
+
 void InstallEnterKeyFilter()
 {
     if (!g_filter && QCoreApplication::instance()) {
@@ -46,6 +68,16 @@ void InstallEnterKeyFilter()
 // Every program and test that builds on the windows gets the filter as
 // soon as its application object exists.
 Q_COREAPP_STARTUP_FUNCTION(InstallEnterKeyFilter)
+
+void MakeButtonsOrdinary(QWidget* window)
+{
+    auto* enter = new CFocusedButtonEnter(window);
+    for (QPushButton* b : window->findChildren<QPushButton*>()) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+        b->installEventFilter(enter);
+    }
+}
 
 CEnterKeyFilter* CEnterKeyFilter::Installed() { return g_filter; }
 

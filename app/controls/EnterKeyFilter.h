@@ -9,6 +9,16 @@
 // dialogs (file, input, message, colour) keep Enter as their OK.
 #include <QObject>
 
+class QWidget;
+
+// Makes every push button of a window an ordinary one, neither drawn as the
+// default button nor becoming it. Qt makes the first button of a dialog
+// without an OK button its default, so in a window whose Enter belongs to
+// its fields (Tiles Studio, the wizards) a button such as "<" looked as if
+// Enter pressed it. A button that has the focus still answers Enter, as it
+// does in every other window. Called once the window's buttons exist.
+void MakeButtonsOrdinary(QWidget* window);
+
 class CEnterKeyFilter : public QObject {
     Q_OBJECT
 public:

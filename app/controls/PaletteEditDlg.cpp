@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 
 #include "controls/ColourPickers.h"
+#include "controls/DiscardQuestion.h"
 
 using namespace quorvex;
 
@@ -195,6 +196,13 @@ void CPaletteEditDlg::SetSliderComponent(ColorComponent c)
 {
     m_slider = c;
     Refresh();
+}
+
+void CPaletteEditDlg::reject()
+{
+    if (!MayDiscardEdits(m_logic.Palette() != m_logic.OldPalette(), this))
+        return;
+    QDialog::reject();
 }
 
 QString CPaletteEditDlg::HtmlText() const { return m_html->text(); }

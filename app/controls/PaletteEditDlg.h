@@ -34,6 +34,10 @@ public:
     QString Hex16Text() const;
     CHsvRgbMatrix* Matrix() const { return m_matrix; }
 
+    // Cancel, Esc and the close button: asks before changed colours are
+    // dropped; when the user keeps them, the dialog stays open.
+    void reject() override;
+
 private:
     void Refresh();
     void OnSelection();

@@ -3,16 +3,12 @@
 // "shops", "rare_items" and "item_types". Keys follow the record's byte
 // order; packed fields get one key each.
 #include "editors/ItemTables.h"
+#include "rom/RecordFields.h"
 #include "rom/RomData.h"
-#include "rom/TableDesc.h"
 
 namespace quorvex {
 
 namespace {
-
-FieldDesc Byte(const char* key, int byte) { return NumberField(key, ItemRecord, byte); }
-FieldDesc Flags(const char* key, int byte, int width = 8) { return BitsField(key, ItemRecord, byte, 0, width); }
-FieldDesc Nibble(const char* key, int byte, bool high) { return NumberField(key, ItemRecord, byte, high ? 4 : 0, 4); }
 
 std::string ItemDescriptionCliRefusal(const RomData& rd, int)
 {
@@ -29,45 +25,46 @@ std::string ItemDescriptionCliRefusal(const RomData& rd, int)
 
 TableDesc ItemsTable()
 {
+    const RecordFields item(ItemRecord);
     TableDesc t;
     t.name = "items";
     t.count = kItemCount;
     t.fields = {
         NameListField("name", NameListId::Item),
-        NumberField("kind", ItemRecord, 0, 0, 4),
-        BitsField("kind_flags", ItemRecord, 0, 4, 4),
-        Flags("equip", 1, 16),
-        Byte("learn_rate", 3),
-        ReferenceField("spell_learnt", ItemRecord, 4, 255),
-        Flags("item_effects", 5),
-        Flags("equip_effects", 6, 16),
-        Flags("status1", 8),
-        Flags("bonus_checks", 9),
-        Flags("byte10", 10),
-        Flags("byte11", 11),
-        Flags("byte12", 12),
-        Flags("byte13", 13),
-        Flags("targeting", 14),
-        Flags("elements", 15),
-        Nibble("speed", 16, true),
-        Nibble("vigor", 16, false),
-        Nibble("magic_power", 17, true),
-        Nibble("stamina", 17, false),
-        NumberField("magic_effect", ItemRecord, 18, 0, 6),
-        NumberField("random_cast", ItemRecord, 18, 6, 1),
-        NumberField("destroy_if_used", ItemRecord, 18, 7, 1),
-        Flags("byte19", 19),
-        Byte("power", 20),
-        Byte("hit_rate", 21),
-        Flags("absorb_hp", 22),
-        Flags("no_effects", 23),
-        Flags("weak", 24),
-        Flags("status2", 25),
-        Nibble("magic_block", 26, true),
-        Nibble("evade", 26, false),
-        Nibble("extra_effect", 27, true),
-        Nibble("evade_anim", 27, false),
-        NumberField("price", ItemRecord, 28, 0, 16),
+        item.Number("kind", 0, 0, 4),
+        item.Flags("kind_flags", 0, 4, 4),
+        item.Flags("equip", 1, 0, 16),
+        item.Number("learn_rate", 3),
+        item.Reference("spell_learnt", 4, 255),
+        item.Flags("item_effects", 5),
+        item.Flags("equip_effects", 6, 0, 16),
+        item.Flags("status1", 8),
+        item.Flags("bonus_checks", 9),
+        item.Flags("byte10", 10),
+        item.Flags("byte11", 11),
+        item.Flags("byte12", 12),
+        item.Flags("byte13", 13),
+        item.Flags("targeting", 14),
+        item.Flags("elements", 15),
+        item.Nibble("speed", 16, true),
+        item.Nibble("vigor", 16, false),
+        item.Nibble("magic_power", 17, true),
+        item.Nibble("stamina", 17, false),
+        item.Number("magic_effect", 18, 0, 6),
+        item.Bit("random_cast", 18, 6),
+        item.Bit("destroy_if_used", 18, 7),
+        item.Flags("byte19", 19),
+        item.Number("power", 20),
+        item.Number("hit_rate", 21),
+        item.Flags("absorb_hp", 22),
+        item.Flags("no_effects", 23),
+        item.Flags("weak", 24),
+        item.Flags("status2", 25),
+        item.Nibble("magic_block", 26, true),
+        item.Nibble("evade", 26, false),
+        item.Nibble("extra_effect", 27, true),
+        item.Nibble("evade_anim", 27, false),
+        item.Number("price", 28, 0, 16),
         DescriptionField(
             "description", kKindItemDescriptions,
             [](RomData& rd, int i) {
@@ -84,12 +81,13 @@ TableDesc ShopsTable()
     TableDesc t;
     t.name = "shops";
     t.count = kShopCount;
+    const RecordFields shop(ShopRecord);
     t.fields = {
-        NumberField("kind", ShopRecord, 0, 0, 3),
-        NumberField("pricing", ShopRecord, 0, 3, 3),
-        NumberField("unused6", ShopRecord, 0, 6, 1),
-        NumberField("unused7", ShopRecord, 0, 7, 1),
-        ArrayField(ReferenceField("items", ShopRecord, 1, 255), 8, 1),
+        shop.Number("kind", 0, 0, 3),
+        shop.Number("pricing", 0, 3, 3),
+        shop.Bit("unused6", 0, 6),
+        shop.Bit("unused7", 0, 7),
+        ArrayField(shop.Reference("items", 1, 255), 8, 1),
     };
     return t;
 }
@@ -114,19 +112,17 @@ TableDesc RareItemsTable()
 
 TableDesc ItemTypesTable()
 {
-    FieldDesc name;
-    name.key = "name";
-    name.kind = FieldKind::Text;
-    name.getText = [](const RomData& rd, int i) {
-        return WideToUtf8(rd.editors.items.typeNames.Decode(static_cast<uint32_t>(i), rd.romType));
-    };
-    name.setText = [](RomData& rd, int i, const std::string& text) {
-        return SetListNameText(rd.editors.items.typeNames, rd.romType, static_cast<uint32_t>(i), text);
-    };
     TableDesc t;
     t.name = "item_types";
     t.count = kItemTypeCount;
-    t.fields = {name};
+    t.fields = {TextField(
+        "name",
+        [](const RomData& rd, int i) {
+            return WideToUtf8(rd.editors.items.typeNames.Decode(static_cast<uint32_t>(i), rd.romType));
+        },
+        [](RomData& rd, int i, const std::string& text) {
+            return SetListNameText(rd.editors.items.typeNames, rd.romType, static_cast<uint32_t>(i), text);
+        })};
     // Where the Japanese release keeps the item type names is not known.
     t.available = [](const RomData& rd) { return rd.editors.items.typeNames.loaded; };
     return t;

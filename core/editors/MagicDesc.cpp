@@ -5,32 +5,28 @@
 // battle quote).
 #include "editors/MagicTables.h"
 #include "rom/NameLists.h"
+#include "rom/RecordFields.h"
 #include "rom/RomData.h"
-#include "rom/TableDesc.h"
 
 namespace quorvex {
 
 namespace {
 
-FieldDesc Byte(const char* key, int byte) { return NumberField(key, SpellRecord, byte); }
-FieldDesc Flags(const char* key, int byte) { return BitsField(key, SpellRecord, byte); }
-
+// Spells, espers and attacks keep their names in name lists of their own.
 FieldDesc SpellNameField()
 {
-    FieldDesc f;
-    f.key = "name";
-    f.kind = FieldKind::Text;
-    f.getText = [](const RomData& rd, int i) {
-        uint32_t index = 0;
-        const NameListId id = SpellNameList(i, index);
-        return WideToUtf8(GetNameList(rd, id).Decode(index, rd.romType));
-    };
-    f.setText = [](RomData& rd, int i, const std::string& text) {
-        uint32_t index = 0;
-        const NameListId id = SpellNameList(i, index);
-        return SetNameText(rd, id, index, text);
-    };
-    return f;
+    return TextField(
+        "name",
+        [](const RomData& rd, int i) {
+            uint32_t index = 0;
+            const NameListId id = SpellNameList(i, index);
+            return WideToUtf8(GetNameList(rd, id).Decode(index, rd.romType));
+        },
+        [](RomData& rd, int i, const std::string& text) {
+            uint32_t index = 0;
+            const NameListId id = SpellNameList(i, index);
+            return SetNameText(rd, id, index, text);
+        });
 }
 
 FieldDesc SpellDescriptionField()
@@ -53,25 +49,26 @@ FieldDesc SpellDescriptionField()
 
 TableDesc SpellsTable()
 {
+    const RecordFields spell(SpellRecord);
     TableDesc t;
     t.name = "spells";
     t.count = kSpellCount;
     t.fields = {
         SpellNameField(),
-        Flags("targeting", 0),
-        Flags("elements", 1),
-        Flags("special1", 2),
-        Flags("damage_type", 3),
-        Flags("special2", 4),
-        Byte("mp_cost", 5),
-        Byte("power", 6),
-        Flags("special3", 7),
-        Byte("success_rate", 8),
-        Byte("effect", 9),
-        Flags("status1", 10),
-        Flags("status2", 11),
-        Flags("status3", 12),
-        Flags("status4", 13),
+        spell.Flags("targeting", 0),
+        spell.Flags("elements", 1),
+        spell.Flags("special1", 2),
+        spell.Flags("damage_type", 3),
+        spell.Flags("special2", 4),
+        spell.Number("mp_cost", 5),
+        spell.Number("power", 6),
+        spell.Flags("special3", 7),
+        spell.Number("success_rate", 8),
+        spell.Number("effect", 9),
+        spell.Flags("status1", 10),
+        spell.Flags("status2", 11),
+        spell.Flags("status3", 12),
+        spell.Flags("status4", 13),
         SpellDescriptionField(),
     };
     return t;
@@ -79,14 +76,15 @@ TableDesc SpellsTable()
 
 TableDesc EspersTable()
 {
+    const RecordFields esper(EsperRecord);
     TableDesc t;
     t.name = "espers";
     t.count = kEsperCount;
     t.fields = {
         NameListField("name", NameListId::Esper),
-        ArrayField(ReferenceField("spells", EsperRecord, 1, 255), 5, 2),
-        ArrayField(NumberField("learn_rates", EsperRecord, 0), 5, 2),
-        NumberField("bonus", EsperRecord, 10),
+        ArrayField(esper.Reference("spells", 1, 255), 5, 2),
+        ArrayField(esper.Number("learn_rates", 0), 5, 2),
+        esper.Number("bonus", 10),
         FixedTextField("quote", kKindEsperNames, kEsperQuoteSize, EsperQuote),
     };
     return t;

@@ -9,8 +9,8 @@
 // have a magic-point byte.
 #include "monsters/FormationLabels.h"
 #include "monsters/FormationTables.h"
+#include "rom/RecordFields.h"
 #include "rom/RomData.h"
-#include "rom/TableDesc.h"
 
 namespace quorvex {
 
@@ -33,64 +33,54 @@ uint8_t* Zone(RomData& rd, int i)
 }
 uint8_t* Colosseum(RomData& rd, int i) { return ColosseumBytes(rd, i); }
 
-FieldDesc Flag(std::string key, RecordBytesFn source, int byte, int bit)
-{
-    return NumberField(std::move(key), source, byte, bit, 1);
-}
-
 TableDesc Formations()
 {
+    const RecordFields formation(Formation);
+    const RecordFields options(Options);
     TableDesc t;
     t.name = "formations";
     t.count = kFormationCount;
-    t.fields.push_back(NumberField("mould", Formation, 0, 4, 4));
-    t.fields.push_back(BitsField("present", Formation, 1, 0, 6));
+    t.fields = {
+        formation.Number("mould", 0, 4, 4),
+        formation.Flags("present", 1, 0, 6),
+        // A slot's monster number has its bit 8 in byte 14, one bit per
+        // slot, which a stride cannot express.
+        RuleField(
+            "monsters", kFormationMonsterChoices - 1, 6,
+            [](const RomData& rd, int i, int slot) -> int64_t {
+                const uint8_t* rec = FormationBytes(rd, i);
+                return rec ? FormationSlotMonster(rec, slot) : 0;
+            },
+            [](RomData& rd, int i, int slot, int64_t v) {
+                if (uint8_t* rec = FormationBytes(rd, i))
+                    SetFormationSlotMonster(rec, slot, static_cast<int>(v));
+            },
+            FieldKind::Reference),
+        ArrayField(formation.Nibble("x", 8, true), 6, 1),
+        ArrayField(formation.Nibble("y", 8, false), 6, 1),
+        formation.Flags("spare_bits0", 0, 0, 4),
+        formation.Flags("spare_bits1", 1, 6, 2),
+        formation.Flags("spare_bits14", 14, 6, 2),
 
-    // A slot's monster number has its bit 8 in byte 14, one bit per slot,
-    // which a stride cannot express.
-    FieldDesc monsters;
-    monsters.key = "monsters";
-    monsters.kind = FieldKind::Reference;
-    monsters.maximum = kFormationMonsterChoices - 1;
-    monsters.count = 6;
-    monsters.get = [](const RomData& rd, int i, int slot) -> int64_t {
-        const uint8_t* rec = FormationBytes(rd, i);
-        return rec ? FormationSlotMonster(rec, slot) : 0;
+        options.Nibble("intro", 0, false),
+        options.Number("event", 2),
+        options.Number("music", 3, 3, 3),
+        // Bit 7 of byte 3 is set when the formation keeps the music playing.
+        RuleField(
+            "play_music", 1, 0,
+            [](const RomData& rd, int i, int) -> int64_t {
+                const uint8_t* o = FormationOptionBytes(rd, i);
+                return o && !(o[3] & 0x80) ? 1 : 0;
+            },
+            [](RomData& rd, int i, int, int64_t v) {
+                if (uint8_t* o = FormationOptionBytes(rd, i))
+                    o[3] = static_cast<uint8_t>(v ? o[3] & 0x7F : o[3] | 0x80);
+            }),
+        PresentWhen(RecordFields(MagicPoints).Number("magic_points", 0),
+                    [](const RomData&, int i) { return i < kMagicPointFormations; }),
     };
-    monsters.set = [](RomData& rd, int i, int slot, int64_t v) {
-        if (uint8_t* rec = FormationBytes(rd, i))
-            SetFormationSlotMonster(rec, slot, static_cast<int>(v));
-    };
-    t.fields.push_back(std::move(monsters));
-    t.fields.push_back(ArrayField(NumberField("x", Formation, 8, 4, 4), 6, 1));
-    t.fields.push_back(ArrayField(NumberField("y", Formation, 8, 0, 4), 6, 1));
-    t.fields.push_back(BitsField("spare_bits0", Formation, 0, 0, 4));
-    t.fields.push_back(BitsField("spare_bits1", Formation, 1, 6, 2));
-    t.fields.push_back(BitsField("spare_bits14", Formation, 14, 6, 2));
-
-    t.fields.push_back(NumberField("intro", Options, 0, 0, 4));
-    t.fields.push_back(NumberField("event", Options, 2, 0, 8));
-    t.fields.push_back(NumberField("music", Options, 3, 3, 3));
-    // Bit 7 of byte 3 is set when the formation keeps the music playing.
-    FieldDesc play;
-    play.key = "play_music";
-    play.maximum = 1;
-    play.get = [](const RomData& rd, int i, int) -> int64_t {
-        const uint8_t* o = FormationOptionBytes(rd, i);
-        return o && !(o[3] & 0x80) ? 1 : 0;
-    };
-    play.set = [](RomData& rd, int i, int, int64_t v) {
-        if (uint8_t* o = FormationOptionBytes(rd, i))
-            o[3] = static_cast<uint8_t>(v ? o[3] & 0x7F : o[3] | 0x80);
-    };
-    t.fields.push_back(std::move(play));
-
-    FieldDesc mp = NumberField("magic_points", MagicPoints, 0);
-    mp.present = [](const RomData&, int i) { return i < kMagicPointFormations; };
-    t.fields.push_back(std::move(mp));
-
     for (const FormationOptionBit& b : FormationOptionBits())
-        t.fields.push_back(Flag(b.key, Options, b.byte, b.bit));
+        t.fields.push_back(options.Bit(b.key, b.byte, b.bit));
     return t;
 }
 
@@ -98,21 +88,18 @@ TableDesc Formations()
 // field per kind of pack, and a record has the one of its kind.
 TableDesc Packs()
 {
+    const RecordFields pack(Pack);
+    const auto ofFour = [](const RomData&, int i) { return i < kPacksOfFour; };
+    const auto ofTwo = [](const RomData&, int i) { return i >= kPacksOfFour; };
     TableDesc t;
     t.name = "packs";
     t.count = kPackCount;
-    auto ofFour = [](const RomData&, int i) { return i < kPacksOfFour; };
-    auto ofTwo = [](const RomData&, int i) { return i >= kPacksOfFour; };
-    for (int entries : {4, 2}) {
-        FieldDesc f = ArrayField(ReferenceField("formations", Pack, 0, kFormationCount - 1, 15), entries, 2);
-        f.present = entries == 4 ? std::function<bool(const RomData&, int)>(ofFour) : ofTwo;
-        t.fields.push_back(std::move(f));
-    }
-    for (int entries : {4, 2}) {
-        FieldDesc f = ArrayField(Flag("rand_next3", Pack, 1, 7), entries, 2);
-        f.present = entries == 4 ? std::function<bool(const RomData&, int)>(ofFour) : ofTwo;
-        t.fields.push_back(std::move(f));
-    }
+    t.fields = {
+        PresentWhen(ArrayField(pack.Reference("formations", 0, kFormationCount - 1, 15), 4, 2), ofFour),
+        PresentWhen(ArrayField(pack.Reference("formations", 0, kFormationCount - 1, 15), 2, 2), ofTwo),
+        PresentWhen(ArrayField(pack.Bit("rand_next3", 1, 7), 4, 2), ofFour),
+        PresentWhen(ArrayField(pack.Bit("rand_next3", 1, 7), 2, 2), ofTwo),
+    };
     return t;
 }
 
@@ -121,18 +108,15 @@ TableDesc Zones()
     TableDesc t;
     t.name = "zones";
     t.count = kZoneCount;
-    t.fields.push_back(ArrayField(ReferenceField("packs", Zone, 0, kPacksOfFour - 1), kTerrainCount, 1));
-    // The rates always read grass, forest, desert, dry land; where each
-    // lies in the rate byte depends on the zone.
-    FieldDesc rates;
-    rates.key = "rates";
-    rates.maximum = 3;
-    rates.count = kTerrainCount;
-    rates.get = [](const RomData& rd, int zone, int terrain) -> int64_t { return ZoneRate(rd, zone, terrain); };
-    rates.set = [](RomData& rd, int zone, int terrain, int64_t v) {
-        SetZoneRate(rd, zone, terrain, static_cast<int>(v));
+    t.fields = {
+        ArrayField(RecordFields(Zone).Reference("packs", 0, kPacksOfFour - 1), kTerrainCount, 1),
+        // The rates always read grass, forest, desert, dry land; where each
+        // lies in the rate byte depends on the zone.
+        RuleField(
+            "rates", 3, kTerrainCount,
+            [](const RomData& rd, int zone, int terrain) -> int64_t { return ZoneRate(rd, zone, terrain); },
+            [](RomData& rd, int zone, int terrain, int64_t v) { SetZoneRate(rd, zone, terrain, static_cast<int>(v)); }),
     };
-    t.fields.push_back(std::move(rates));
     return t;
 }
 
@@ -142,11 +126,12 @@ TableDesc ColosseumBets()
     t.name = "colosseum";
     t.count = kColosseumCount;
     // Only monsters 0-255 fit the byte: the bosses above cannot be fought.
+    const RecordFields bet(Colosseum);
     t.fields = {
-        ReferenceField("monster", Colosseum, 0, 255),
-        NumberField("byte1", Colosseum, 1),
-        ReferenceField("item_won", Colosseum, 2, 255),
-        NumberField("hide_prize", Colosseum, 3),
+        bet.Reference("monster", 0, 255),
+        bet.Number("byte1", 1),
+        bet.Reference("item_won", 2, 255),
+        bet.Number("hide_prize", 3),
     };
     return t;
 }

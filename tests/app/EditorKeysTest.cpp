@@ -19,6 +19,8 @@
 #include "SyntheticImage.h"
 #include "TextPage.h"
 #include "TilesStudioDia.h"
+#include "WizTextConvDia.h"
+#include "actors/WizHpmpexpDia.h"
 #include "controls/EnterKeyFilter.h"
 #include "controls/FieldControls.h"
 #include "rom/Document.h"
@@ -32,6 +34,22 @@ void Shot(QWidget* w, const char* name)
 {
     QDir().mkpath(QStringLiteral(QUORVEX_SCREENSHOT_DIR));
     QVERIFY(w->grab().save(QStringLiteral(QUORVEX_SCREENSHOT_DIR "/") + QLatin1String(name)));
+}
+
+// Shows a window whose Enter belongs to its fields and checks that none of
+// its buttons is, or may become, the default one (drawn as the button Enter
+// would press).
+void ExpectNoDefaultButton(QDialog* window)
+{
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const QList<QPushButton*> buttons = window->findChildren<QPushButton*>();
+    QVERIFY(!buttons.isEmpty());
+    for (QPushButton* b : buttons) {
+        const QByteArray where = (window->windowTitle() + QStringLiteral(": ") + b->text()).toUtf8();
+        QVERIFY2(!b->isDefault(), where.constData());
+        QVERIFY2(!b->autoDefault(), where.constData());
+    }
 }
 
 // Clicks a row of a text page's list as the user would.
@@ -222,6 +240,43 @@ private slots:
         QCOMPARE(dia.Monster(), 100);
         QVERIFY(dia.isVisible());
         Shot(&dia, "TilesStudio_enter.png");
+    }
+
+    // No button of Tiles Studio or of the wizards is drawn as the default
+    // one: Enter there commits a field. A button with the focus still
+    // answers Enter (and Space), and nothing else does.
+    void noDefaultButtonWhereEnterCommitsAField()
+    {
+        CTilesStudioDia studio(m_doc);
+        studio.SetMonster(5);
+        ExpectNoDefaultButton(&studio);
+        Shot(&studio, "TilesStudio_buttons.png");
+        QPushButton* prev = nullptr;
+        for (QPushButton* b : studio.findChildren<QPushButton*>())
+            if (b->text() == QStringLiteral("<"))
+                prev = b;
+        QVERIFY(prev);
+        prev->setFocus();
+        QTest::keyClick(prev, Qt::Key_Return);
+        QCOMPARE(studio.Monster(), 4);
+        QTest::keyClick(prev, Qt::Key_Space);
+        QCOMPARE(studio.Monster(), 3);
+        QVERIFY(studio.isVisible());
+        // Clicking a button does not make it the default one either.
+        QTest::mouseClick(prev, Qt::LeftButton);
+        QCOMPARE(studio.Monster(), 2);
+        QVERIFY(!prev->isDefault());
+
+        CWizHpmpexpDia evolution(nullptr, nullptr);
+        ExpectNoDefaultButton(&evolution);
+        Shot(&evolution, "EvolutionWizard_buttons.png");
+
+        CDialogEditor dialogs(m_doc);
+        dialogs.show();
+        dialogs.Page(0)->OnShowCharTable();
+        ExpectNoDefaultButton(dialogs.Page(0)->Mapping());
+        dialogs.reject();
+        QVERIFY(!dialogs.isVisible());
     }
 
     // Enter in "Index" selects the sample and leaves the editor open.

@@ -1,13 +1,16 @@
 // The names editor driven offscreen: typing, grid clicks, Backspace, Reset,
-// overflow at the last byte, Cancel, and a screenshot in the game's font.
+// overflow at the last byte, Cancel (asking only after a change), and a
+// screenshot in the game's font.
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
 #include "AppTestMain.h"
+#include "MessageService.h"
 #include "RenSmallDia.h"
 #include "SyntheticImage.h"
+#include "controls/DiscardQuestion.h"
 #include "rom/Document.h"
 
 using namespace quorvex;
@@ -93,7 +96,56 @@ private slots:
         QCOMPARE(dia.NewName(), old);
         QCOMPARE(dia.RemainingLabel()->text(), QString("Remaining Bytes: 2"));
         QTest::keyClicks(&dia, "Q");
+        ScopedRecordingMessages messages;
+        messages.QueueAnswer(true);
         QTest::mouseClick(dia.CancelButton(), Qt::LeftButton);
+        QCOMPARE(dia.result(), int(QDialog::Rejected));
+        QCOMPARE(dia.NewName(), old);
+    }
+
+    void cancelAsksOnlyWhenTheNameChanged()
+    {
+        ScopedRecordingMessages messages;
+        const std::vector<uint8_t> old{0x80, 0x81, 0x82, 0xFF, 0xFF};
+        {
+            // Nothing typed: Cancel and the close button close without a word.
+            CRenSmallDia dia(old, NameFontKind::Small, Font());
+            dia.show();
+            QTest::mouseClick(dia.CancelButton(), Qt::LeftButton);
+            QCOMPARE(dia.result(), int(QDialog::Rejected));
+            QVERIFY(!dia.isVisible());
+            dia.show();
+            QVERIFY(dia.close());
+            // Typed, then Reset back to the old name: nothing changed.
+            dia.show();
+            QTest::keyClicks(&dia, "Q");
+            QTest::mouseClick(dia.ResetButton(), Qt::LeftButton);
+            QTest::mouseClick(dia.CancelButton(), Qt::LeftButton);
+            QVERIFY(!dia.isVisible());
+            QVERIFY(messages.Log().isEmpty());
+        }
+        CRenSmallDia dia(old, NameFontKind::Small, Font());
+        dia.show();
+        QTest::keyClicks(&dia, "Q");
+        const std::vector<uint8_t> typed{0x90, 0xFF, 0xFF, 0xFF, 0xFF};
+        QCOMPARE(dia.NewName(), typed);
+        // No keeps the dialog open with the typed name, from Cancel and from
+        // the close button alike.
+        QTest::mouseClick(dia.CancelButton(), Qt::LeftButton);
+        QCOMPARE(messages.Log().size(), 1);
+        QCOMPARE(messages.LastKind(), QString("question"));
+        QCOMPARE(messages.LastText(), QString(kDiscardChangesQuestion));
+        QVERIFY(dia.isVisible());
+        QCOMPARE(dia.NewName(), typed);
+        QVERIFY(!dia.close());
+        QCOMPARE(messages.Log().size(), 2);
+        QVERIFY(dia.isVisible());
+        QCOMPARE(dia.NewName(), typed);
+        // Yes drops it.
+        messages.QueueAnswer(true);
+        QTest::mouseClick(dia.CancelButton(), Qt::LeftButton);
+        QCOMPARE(messages.Log().size(), 3);
+        QVERIFY(!dia.isVisible());
         QCOMPARE(dia.result(), int(QDialog::Rejected));
         QCOMPARE(dia.NewName(), old);
     }

@@ -4,7 +4,9 @@
 #include <QtTest>
 
 #include "AppTestMain.h"
+#include "MessageService.h"
 #include "controls/ColourPickers.h"
+#include "controls/DiscardQuestion.h"
 #include "controls/PaletteEditDlg.h"
 #include "controls/PaletteStrip.h"
 
@@ -68,6 +70,60 @@ private slots:
         dlg.SetSliderComponent(C::Lum);
         dlg.show();
         QVERIFY(dlg.grab().save(QUORVEX_SCREENSHOT_DIR "/EditColour_Matrix.png"));
+    }
+
+    void cancelAsksOnlyWhenAColourChanged()
+    {
+        ScopedRecordingMessages messages;
+        {
+            // Nothing changed: Cancel, Esc and the close button ask nothing.
+            CPaletteEditDlg dlg(Ramp(), 2);
+            dlg.show();
+            QTest::keyClick(&dlg, Qt::Key_Escape);
+            QVERIFY(!dlg.isVisible());
+            QCOMPARE(dlg.result(), int(QDialog::Rejected));
+            dlg.show();
+            QVERIFY(dlg.close());
+            // A change taken back is no change.
+            dlg.show();
+            dlg.SetComponent(C::Red, (Ramp()[2] & 31) ^ 1);
+            dlg.SetComponent(C::Red, Ramp()[2] & 31);
+            QCOMPARE(dlg.Palette(), Ramp());
+            dlg.reject();
+            QVERIFY(!dlg.isVisible());
+            QVERIFY(messages.Log().isEmpty());
+        }
+        // Cancel after an edit, in the strip as a page uses it: No keeps the
+        // dialog and the edit, Yes drops the edit.
+        CPaletteStrip strip;
+        strip.SetColours(Ramp());
+        QSignalSpy edited(&strip, &CPaletteStrip::coloursEdited);
+        bool checked = false;
+        QTimer::singleShot(0, [&] {
+            auto* dlg = qobject_cast<CPaletteEditDlg*>(QApplication::activeModalWidget());
+            QVERIFY(dlg);
+            dlg->SetComponent(C::Blue, 0);
+            const std::vector<SnesColor> changed = dlg->Palette();
+            QVERIFY(changed != Ramp());
+            QTest::keyClick(dlg, Qt::Key_Escape);
+            QCOMPARE(messages.Log().size(), 1);
+            QCOMPARE(messages.LastKind(), QString("question"));
+            QCOMPARE(messages.LastText(), QString(kDiscardChangesQuestion));
+            QVERIFY(dlg->isVisible());
+            QCOMPARE(dlg->Palette(), changed);
+            QVERIFY(!dlg->close());
+            QCOMPARE(messages.Log().size(), 2);
+            QVERIFY(dlg->isVisible());
+            QVERIFY(dlg->grab().save(QUORVEX_SCREENSHOT_DIR "/EditColour_KeptAfterNo.png"));
+            messages.QueueAnswer(true);
+            QTest::keyClick(dlg, Qt::Key_Escape);
+            QCOMPARE(messages.Log().size(), 3);
+            checked = true;
+        });
+        QVERIFY(!strip.EditColours(4));
+        QVERIFY(checked);
+        QCOMPARE(edited.count(), 0);
+        QCOMPARE(strip.Colours(), Ramp());
     }
 
     void stripOpensEditColour()

@@ -186,6 +186,52 @@ TEST(CliRelocate, ApplyRemoveAndStatusAfterReopening)
                   "This ROM is not expanded.\nExpand it to 28Mbit or 32Mbit first.");
 }
 
+// "status" changes nothing: an image it cannot open gets the open error
+// alone, while the verbs that move data still end with "Nothing was saved".
+TEST(CliRelocate, StatusOfAnImageThatCannotBeOpenedPrintsOnlyTheOpenError)
+{
+    TempDir dir;
+    const std::string missing = dir.File("missing.smc");
+    CQuorvexDoc doc;
+    const OpenResult opened = doc.OnOpenDocument(missing);
+    ASSERT_FALSE(opened.ok);
+    ASSERT_FALSE(opened.error.empty());
+    // A file that opens but is no known release of the game: its title, in
+    // the header at 0xFFC0, names no release.
+    const std::string zeros = dir.File("zeros.smc");
+    std::string bytes(0x10000, '\0');
+    bytes.replace(0xFFC0, 21, "NOT A GAME           ");
+    WriteFileText(zeros, bytes);
+    const std::string unknown = "Unkown type: \"NOT A GAME           \" is not a known release of the game.\n";
+
+    for (const auto& [path, openError] : {std::pair{missing, opened.error + "\n"}, std::pair{zeros, unknown}}) {
+        const auto st = RunProgram(kCli, {"relocate", path, "status"});
+        EXPECT_EQ(st.exitCode, 1) << path;
+        EXPECT_EQ(st.out, "") << path;
+        EXPECT_EQ(st.err, openError) << path;
+
+        for (const char* what : {"scripts", "dialogue", "attack-names"})
+            for (const char* op : {"apply", "remove"}) {
+                const auto r = RunProgram(kCli, {"relocate", path, what, op});
+                EXPECT_EQ(r.exitCode, 1) << path << " " << what << " " << op;
+                EXPECT_EQ(r.err, openError + test::kNothingSaved) << path << " " << what << " " << op;
+            }
+    }
+    EXPECT_EQ(ReadFileText(zeros), bytes);
+}
+
+// Output that cannot be written fails "status" with 1 and no word of a save.
+TEST(CliRelocate, StatusToAFullDiskSaysNothingOfASave)
+{
+    Image img;
+    const auto before = ReadFileBytes(img.path);
+    const auto r = RunProgram("/bin/sh", {"-c", "exec \"$0\" \"$@\" > /dev/full", kCli, "relocate", img.path, "status"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.rfind("The output could not be written: ", 0), 0u) << r.err;
+    EXPECT_EQ(r.err.find("saved"), std::string::npos) << r.err;
+    EXPECT_EQ(ReadFileBytes(img.path), before);
+}
+
 TEST(CliRelocate, TheThirdDialoguePageComesAndGoes)
 {
     Image img(Size(32));

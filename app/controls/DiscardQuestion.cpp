@@ -1,0 +1,8 @@
+#include "controls/DiscardQuestion.h"
+
+#include "MessageService.h"
+
+bool MayDiscardEdits(bool edited, QWidget* parent)
+{
+    return !edited || MessageService::Instance().Question(QString::fromLatin1(kDiscardChangesQuestion), parent);
+}
