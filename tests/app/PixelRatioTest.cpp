@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "AppTestMain.h"
 #include "AppTestSupport.h"
 #include "BackgroundPickerDia.h"
 #include "QuorvexDoc.h"
@@ -49,12 +50,14 @@ class PixelRatioTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    QTemporaryDir m_settings;
     quorvex::CQuorvexDoc m_doc;
 
 private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
+        IsolateSettings(m_settings.path());
         QCOMPARE(qApp->devicePixelRatio(), 2.0);
         const QString path = WriteImageFile(m_dir.filePath(QStringLiteral("r.smc")),
                                             VariantOptions(QStringLiteral("us10-headerless")));
@@ -142,16 +145,8 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    // The screen scale of a high resolution display, set before the
-    // application reads it.
-    qputenv("QT_SCALE_FACTOR", "2");
-    QApplication app(argc, argv);
-    QTemporaryDir settings;
-    IsolateSettings(settings.path());
-    PixelRatioTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+// Run with QT_SCALE_FACTOR=2, the screen scale of a high resolution display,
+// which the application reads as it starts (ctest sets it).
+QUORVEX_APP_TEST(PixelRatioTest)
 
 #include "PixelRatioTest.moc"
