@@ -2,9 +2,9 @@
 
 #include <QApplication>
 #include <cstdio>
-#include <cstring>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace apptest {
